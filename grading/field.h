@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace grading {
+
+// The 21 fields of the sheet, in the order Reset empties them.
+// clang-format off
+enum class Field {
+  s475, s236, s118, s06, s03, s015, ss,
+  sb475, sb236, sb118, sb06, sb03, sb015,
+  lsb475, lsb236, lsb118, lsb06, lsb03, lsb015, cx, ms
+};
+// clang-format on
+
+inline constexpr std::size_t kFieldCount = 21;
+
+inline constexpr std::size_t Index(Field field) { return static_cast<std::size_t>(field); }
+
+// Every field once, in declaration order.
+inline constexpr std::array<Field, kFieldCount> kAllFields = [] {
+  std::array<Field, kFieldCount> fields{};
+  for (std::size_t i = 0; i < kFieldCount; ++i) fields[i] = static_cast<Field>(i);
+  return fields;
+}();
+
+// The field's name as the window's box carries it ("s475", "ms", ...).
+std::string_view FieldName(Field field);
+
+// The field of that name, or nothing when no field is called so.
+std::optional<Field> FieldFromName(std::string_view name);
+
+}  // namespace grading

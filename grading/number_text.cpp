@@ -1,0 +1,182 @@
+#include "grading/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <system_error>
+
+namespace grading {
+namespace {
+
+// Length of the blank starting at text[i], or 0 when none starts there.
+std::size_t BlankAt(std::string_view text, std::size_t i) {
+  if (text[i] == ' ' || text[i] == '\t') return 1;
+  if (text.substr(i, 3) == "\xE3\x80\x80") return 3;  // U+3000 ideographic space
+  return 0;
+}
+
+// Length of the blank ending just before text[end], or 0 when none ends there.
+std::size_t BlankBefore(std::string_view text, std::size_t end) {
+  if (text[end - 1] == ' ' || text[end - 1] == '\t') return 1;
+  if (end >= 3 && text.substr(end - 3, 3) == "\xE3\x80\x80") return 3;
+  return 0;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    std::size_t n = BlankAt(text, begin);
+    if (n == 0) break;
+    begin += n;
+  }
+  std::size_t end = text.size();
+  while (end > begin) {
+    std::size_t n = BlankBefore(text, end);
+    if (n == 0) break;
+    end -= n;
+  }
+  return text.substr(begin, end - begin);
+}
+
+// The ASCII character a fullwidth form at text[i] stands for (writing its
+// length to `length`), or 0 when there is none. U+FF01..U+FF3F are EF BC 81..BF,
+// U+FF40..U+FF5F are EF BD 80..9F.
+char FullwidthAt(std::string_view text, std::size_t i, std::size_t& length) {
+  if (text.size() - i < 3 || text[i] != '\xEF') return 0;
+  length = 3;
+  unsigned char lead = static_cast<unsigned char>(text[i + 1]);
+  unsigned char last = static_cast<unsigned char>(text[i + 2]);
+  if (lead == 0xBC) {
+    if (last >= 0x90 && last <= 0x99) return static_cast<char>('0' + (last - 0x90));
+    if (last == 0x8E) return '.';
+    if (last == 0x8B) return '+';
+    if (last == 0x8D) return '-';
+    if (last == 0xA5) return 'E';
+  }
+  if (lead == 0xBD && last == 0x85) return 'e';
+  return 0;
+}
+
+bool IsNumberChar(char c) {
+  return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
+}
+
+// Copies the text into `out` as ASCII; false on any character the grammar
+// cannot use, so "１２．５" becomes "12.5" and "12,5" fails.
+bool ToAscii(std::string_view text, char* out, std::size_t& out_length) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    char c = text[i];
+    std::size_t length = 1;
+    if (static_cast<unsigned char>(c) >= 0x80) c = FullwidthAt(text, i, length);
+    if (!IsNumberChar(c)) return false;
+    out[n++] = c;
+    i += length;
+  }
+  out_length = n;
+  return true;
+}
+
+struct Shape {
+  std::string_view integer;   // digits before the point
+  std::string_view fraction;  // digits after the point
+  std::string_view exponent;  // digits after E, without their sign
+  bool negative_exponent = false;
+};
+
+std::size_t CountDigits(std::string_view s, std::size_t from) {
+  std::size_t i = from;
+  while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+  return i - from;
+}
+
+// Checks the grammar on the ASCII form; the sign, if any, is at s[0].
+bool Match(std::string_view s, Shape& shape) {
+  std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+  std::size_t n = CountDigits(s, i);
+  shape.integer = s.substr(i, n);
+  i += n;
+  if (i < s.size() && s[i] == '.') {
+    n = CountDigits(s, ++i);
+    shape.fraction = s.substr(i, n);
+    i += n;
+  }
+  if (shape.integer.empty() && shape.fraction.empty()) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) shape.negative_exponent = s[i++] == '-';
+    n = CountDigits(s, i);
+    if (n == 0) return false;
+    shape.exponent = s.substr(i, n);
+    i += n;
+  }
+  return i == s.size();
+}
+
+// Whether a number out of single range is large (rather than tiny): the
+// decimal exponent of its first significant digit is not negative. The
+// exponent saturates, so exponents of any length are safe.
+bool IsLarge(const Shape& shape) {
+  constexpr std::int64_t kCap = std::int64_t{1} << 60;
+  std::int64_t lead = 0;
+  std::size_t first = shape.integer.find_first_not_of('0');
+  if (first != std::string_view::npos) {
+    lead = static_cast<std::int64_t>(shape.integer.size() - first) - 1;
+  } else {
+    first = shape.fraction.find_first_not_of('0');
+    if (first == std::string_view::npos) return false;
+    lead = -static_cast<std::int64_t>(first) - 1;
+  }
+  std::int64_t exponent = 0;
+  for (char c : shape.exponent) {
+    exponent = exponent * 10 + (c - '0');
+    if (exponent > kCap) break;
+  }
+  return (shape.negative_exponent ? lead - exponent : lead + exponent) >= 0;
+}
+
+ParsedNumber Convert(std::string_view ascii) {
+  Shape shape;
+  if (!Match(ascii, shape)) return {ParseStatus::kNotANumber, 0.0f};
+  // from_chars takes a minus but not a plus.
+  std::string_view digits = ascii[0] == '+' ? ascii.substr(1) : ascii;
+  float value = 0.0f;
+  auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                      std::chars_format::general);
+  if (error == std::errc::result_out_of_range) {
+    if (IsLarge(shape)) return {ParseStatus::kOutOfRange, 0.0f};
+    return {ParseStatus::kOk, ascii[0] == '-' ? -0.0f : 0.0f};
+  }
+  if (error != std::errc{} || end != digits.data() + digits.size()) {
+    return {ParseStatus::kNotANumber, 0.0f};
+  }
+  return {ParseStatus::kOk, value};
+}
+
+}  // namespace
+
+ParsedNumber ParseNumber(std::string_view text) {
+  std::string_view trimmed = TrimBlanks(text);
+  // Field texts are short; only an unusually long one costs an allocation.
+  constexpr std::size_t kShort = 64;
+  std::array<char, kShort> small;
+  std::string large;
+  char* out = small.data();
+  if (trimmed.size() > kShort) {
+    large.resize(trimmed.size());
+    out = large.data();
+  }
+  std::size_t length = 0;
+  if (!ToAscii(trimmed, out, length)) return {ParseStatus::kNotANumber, 0.0f};
+  return Convert(std::string_view(out, length));
+}
+
+std::string FormatNumber(float value) {
+  if (value == 0.0f) return "0";  // never "-0"
+  std::array<char, 32> buffer;
+  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                              std::chars_format::general, 7);
+  return std::string(buffer.data(), result.ptr);
+}
+
+}  // namespace grading

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace grading {
+
+enum class ParseStatus { kOk, kNotANumber, kOutOfRange };
+
+struct ParsedNumber {
+  ParseStatus status;
+  float value;  // meaningful only when status is kOk; always finite then
+};
+
+// Reads a decimal number to the nearest single-precision value:
+//   [blanks] [+|-] digits-with-at-most-one-point [(E|e) [+|-] digits] [blanks]
+// Blanks are space, tab and the ideographic space; fullwidth digits, point,
+// signs and E read as their ASCII forms, as a Chinese input method types them.
+// A value too small for single precision reads as (signed) zero; one beyond
+// the largest finite single is out of range. Locale plays no part.
+ParsedNumber ParseNumber(std::string_view text);
+
+// The display form: at most seven significant digits, no trailing zeros,
+// plain from 1e-4 up to below 1e7 and exponent form outside, zero as "0".
+std::string FormatNumber(float value);
+
+}  // namespace grading
