@@ -1,0 +1,30 @@
+# The two commands a newcomer types: `make run` and `make test`.
+# WINDOW=OFF builds and tests the grading library alone, without Qt.
+BUILD ?= build
+WINDOW ?= ON
+CMAKE_ARGS ?=
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+DEP_GROUPS = core $(if $(filter ON,$(WINDOW)),window)
+
+.PHONY: deps configure build run test bench clean
+
+deps:
+	@scripts/install-deps.sh $(DEP_GROUPS)
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DVELLACOR_WINDOW=$(WINDOW) $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run.sh $(BUILD) $(WINDOW)
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD)/bench/grading_bench
+
+clean:
+	@rm -rf $(BUILD)
