@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QWidget>
+#include <array>
+
+#include "grading/sieve_sheet.h"
+#include "window/control_table.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace window {
+
+// The one window: the grading table built from kControls, each text box
+// bound to the sheet field of its name, and the button that calculates.
+class Form1 : public QWidget {
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+
+  QLineEdit* Box(grading::Field field) const { return boxes_[grading::Index(field)]; }
+  QPushButton* Command1() const { return command1_; }
+  const grading::SieveSheet& Sheet() const { return sheet_; }
+
+ private:
+  void Build(const ControlSpec& spec);
+  QLineEdit* BuildTextBox(const ControlSpec& spec);
+  void SetTabOrder();
+  void CentreOnScreen();
+  void Load();
+  void Command1Click();
+  void Refresh();
+  void Show(QMessageBox::Icon icon, const QString& text);
+
+  grading::SieveSheet sheet_;
+  std::array<QLineEdit*, grading::kFieldCount> boxes_{};
+  QPushButton* command1_ = nullptr;
+};
+
+}  // namespace window

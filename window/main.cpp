@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "window/app_setup.h"
+#include "window/form1.h"
+
+namespace {
+
+// Without a display Qt aborts with a long message; one line says more.
+bool HasDisplay() {
+#if defined(Q_OS_LINUX)
+  return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+#else
+  return true;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (!HasDisplay()) {
+    std::fputs("vellacor: no display to show the window on (try: xvfb-run vellacor)\n", stderr);
+    return 1;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Vellacor"));
+  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  window::LoadQtTranslations(app);
+  QApplication::setFont(window::DialogFont());
+  QApplication::setWindowIcon(window::AppIcon());
+  window::Form1 form;
+  form.show();
+  return QApplication::exec();
+}
