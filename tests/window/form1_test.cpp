@@ -1,0 +1,248 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "grading/sand_class.h"
+#include "grading/sieve_column.h"
+#include "window/app_setup.h"
+#include "window/form1.h"
+
+using grading::Field;
+using window::Form1;
+
+namespace {
+
+QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
+
+// What a message box showed, read while it was open.
+struct Seen {
+  bool shown = false;
+  QString title, text, button;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int buttons = 0;
+  QString ms, cx, ss;  // the boxes' texts at that moment
+};
+
+}  // namespace
+
+class Form1Test : public QObject {
+ private:
+  std::unique_ptr<Form1> form_;
+  QTimer watchdog_;
+  int modal_ticks_ = 0;
+  bool hung_ = false;
+
+  QLineEdit* Box(Field field) { return form_->Box(field); }
+
+  void Type(const std::array<const char*, 6>& masses) {
+    for (std::size_t i = 0; i < masses.size(); ++i) {
+      QLineEdit* box = Box(grading::kSieveColumns[i].mass);
+      box->clear();
+      QTest::keyClicks(box, QString::fromUtf8(masses[i]));
+    }
+  }
+
+  // Runs `act`, which is to open a message box; reads and dismisses the box.
+  Seen Expecting(const std::function<void()>& act) {
+    Seen seen;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || seen.shown) return;
+      seen = {true,
+              box->windowTitle(),
+              box->text(),
+              box->buttons().value(0)->text(),
+              box->icon(),
+              static_cast<int>(box->buttons().size()),
+              Box(Field::ms)->text(),
+              Box(Field::cx)->text(),
+              Box(Field::ss)->text()};
+      box->buttons().value(0)->click();
+    });
+    poll.start();
+    act();
+    return seen;
+  }
+
+  void Press() { QTest::mouseClick(form_->Command1(), Qt::LeftButton); }
+
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    form_ = std::make_unique<Form1>();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    // A test that leaves a modal box open fails instead of hanging.
+    hung_ = false;
+    modal_ticks_ = 0;
+    watchdog_.setInterval(100);
+    QObject::connect(&watchdog_, &QTimer::timeout, this, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal) return void(modal_ticks_ = 0);
+      if (++modal_ticks_ < 30) return;
+      hung_ = true;
+      modal->close();
+    });
+    watchdog_.start();
+  }
+
+  void cleanup() {
+    watchdog_.stop();
+    watchdog_.disconnect();
+    form_.reset();
+    QVERIFY2(!hung_, "a modal box was left open");
+  }
+
+  void startsEmptyWithTheFocusInTheFirstInput() {
+    for (Field field : grading::kAllFields) QCOMPARE(Box(field)->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), Box(Field::s475));
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Vellacor"));
+    QCOMPARE(form_->size(), QSize(529, 177));
+    QCOMPARE(form_->minimumSize(), form_->maximumSize());
+  }
+
+  void buildsEveryControlOfTheTable() {
+    for (const window::ControlSpec& spec : window::kControls) {
+      auto* widget = form_->findChild<QWidget*>(Qs(spec.name));
+      QVERIFY2(widget, spec.name.data());
+      QRect expected(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15);
+      if (spec.kind == window::kLine) expected.setHeight(1);
+      QCOMPARE(widget->geometry(), expected);
+      if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->text(), Qs(spec.caption));
+      if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QCOMPARE(button->text(), Qs(spec.caption));
+      }
+      if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        QCOMPARE(box->isReadOnly(), spec.read_only);
+        QCOMPARE(box->accessibleName(), Qs(spec.accessible_name));
+        QCOMPARE(box->maxLength(), INT_MAX);
+      }
+    }
+  }
+
+  void tabCyclesInTheTableOrder() {
+    const QStringList order = {"s236",   "s118",     "s06",    "s03",   "s015",  "ms",
+                               "cx",     "Command1", "sb015",  "sb03",  "sb06",  "sb118",
+                               "sb236",  "sb475",    "lsb015", "lsb03", "lsb06", "lsb118",
+                               "lsb236", "lsb475",   "ss",     "s475"};
+    for (const QString& next : order) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    }
+  }
+
+  void calculatesWhatIsTyped() {
+    Type({"12.3", "45.6", "78.9", "101.1", "122.2", "99.9"});
+    Press();
+    const std::array<std::pair<Field, const char*>, 15> shown = {{
+        {Field::ss, "40.00001"},
+        {Field::sb475, "2.46"},
+        {Field::sb236, "9.12"},
+        {Field::sb118, "15.78"},
+        {Field::sb06, "20.22"},
+        {Field::sb03, "24.44"},
+        {Field::sb015, "19.98"},
+        {Field::lsb475, "2.46"},
+        {Field::lsb236, "11.58"},
+        {Field::lsb118, "27.36"},
+        {Field::lsb06, "47.58"},
+        {Field::lsb03, "72.02"},
+        {Field::lsb015, "92"},
+        {Field::ms, "2.442485"},
+        {Field::s015, "99.9"},
+    }};
+    for (auto [field, text] : shown) QCOMPARE(Box(field)->text(), QString::fromUtf8(text));
+    const QString medium = Qs(grading::kSandClasses[1].text);
+    QCOMPARE(Box(Field::cx)->text(), medium);
+    QCOMPARE(Box(Field::cx)->cursorPosition(), 0);  // the class text's beginning in view
+    QCOMPARE(Box(Field::cx)->toolTip(), medium);
+  }
+
+  void emptyInputShowsTheIncompleteMessage() {
+    form_->Command1()->setFocus();
+    Seen seen = Expecting([] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); });
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, QStringLiteral("Vellacor"));
+    QCOMPARE(seen.text, QStringLiteral("信息填写不完整。"));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.buttons, 1);
+    QCOMPARE(seen.button, QStringLiteral("确定"));
+    for (Field field : grading::kAllFields) QCOMPARE(Box(field)->text(), QString());
+    QCOMPARE(form_->focusWidget(), form_->Command1());
+  }
+
+  void conversionErrorNamesTheBoxAndFocusesIt() {
+    Type({"20", "8o", "100", "100", "75", "85"});
+    Seen seen = Expecting([this] { Press(); });
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QVERIFY2(seen.text.contains(QStringLiteral("筛余量 2.36")), qPrintable(seen.text));
+    QCOMPARE(form_->focusWidget(), Box(Field::s236));
+    QCOMPARE(Box(Field::s236)->selectedText(), QStringLiteral("8o"));
+    QCOMPARE(Box(Field::ss)->text(), QString());
+  }
+
+  void divisionByZeroKeepsTheLastModulusShown() {
+    Type({"25", "125", "125", "100", "75", "45"});
+    Press();
+    const QString coarse = Qs(grading::kSandClasses[0].text);
+    QCOMPARE(Box(Field::cx)->text(), coarse);
+    Type({"500", "10", "0", "0", "0", "0"});
+    Seen seen = Expecting([this] { Press(); });
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QVERIFY2(seen.text.contains(QStringLiteral("细度模数")), qPrintable(seen.text));
+    QVERIFY2(seen.text.contains(QStringLiteral("除数为零")), qPrintable(seen.text));
+    QCOMPARE(seen.ss, QStringLiteral("-10"));  // the new table beside the old modulus
+    QCOMPARE(seen.ms, QStringLiteral("3.410526"));
+    QCOMPARE(seen.cx, coarse);
+    QCOMPARE(Box(Field::lsb015)->text(), QStringLiteral("102"));
+  }
+
+  void readOnlyBoxesRefuseTyping() {
+    for (const window::ControlSpec& spec : window::kControls) {
+      if (!spec.read_only) continue;
+      const Field field = *grading::FieldFromName(spec.name);
+      QTest::keyClicks(Box(field), QStringLiteral("12"));
+      QCOMPARE(Box(field)->text(), QString());
+      QCOMPARE(form_->Sheet().Text(field), std::string());
+    }
+  }
+
+  void typedLossChangesNothingElseAndIsOverwritten() {
+    QTest::keyClicks(Box(Field::ss), QStringLiteral("7"));
+    for (Field field : grading::kAllFields) {
+      QCOMPARE(form_->Sheet().Text(field), std::string(field == Field::ss ? "7" : ""));
+    }
+    Type({"20", "80", "100", "100", "75", "85"});
+    Press();
+    QCOMPARE(Box(Field::ss)->text(), QStringLiteral("40"));
+  }
+
+  void enterCalculatesOnlyOnTheButton() {
+    Type({"20", "80", "100", "100", "75", "85"});
+    QTest::keyClick(Box(Field::s015), Qt::Key_Return);
+    QTest::keyClick(Box(Field::s015), Qt::Key_Escape);
+    QCOMPARE(Box(Field::ms)->text(), QString());
+    form_->Command1()->setFocus();
+    QTest::keyClick(form_->Command1(), Qt::Key_Return);
+    QCOMPARE(Box(Field::ms)->text(), QStringLiteral("2.78125"));
+  }
+};
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setFont(window::DialogFont());
+  Form1Test test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "form1_test.moc"
