@@ -129,8 +129,8 @@ bool IsLarge(const Shape& shape) {
   }
   std::int64_t exponent = 0;
   for (char c : shape.exponent) {
+    if (exponent > kCap / 10) break;  // far beyond any float already
     exponent = exponent * 10 + (c - '0');
-    if (exponent > kCap) break;
   }
   return (shape.negative_exponent ? lead - exponent : lead + exponent) >= 0;
 }
