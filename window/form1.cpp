@@ -11,6 +11,7 @@
 
 #include "grading/calculate.h"
 #include "window/messages.h"
+#include "window/qt_text.h"
 
 namespace window {
 namespace {
@@ -19,8 +20,6 @@ QRect Pixels(const ControlSpec& spec) {
   return QRect(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
                spec.height / kTwipsPerPixel);
 }
-
-QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
 
 }  // namespace
 
@@ -41,13 +40,13 @@ void Form1::Build(const ControlSpec& spec) {
   QWidget* widget = nullptr;
   switch (spec.kind) {
     case kLabel:
-      widget = new QLabel(Qs(spec.caption), this);
+      widget = new QLabel(ToQString(spec.caption), this);
       break;
     case kTextBox:
       widget = BuildTextBox(spec);
       break;
     case kButton:
-      command1_ = new QPushButton(Qs(spec.caption), this);
+      command1_ = new QPushButton(ToQString(spec.caption), this);
       // Enter presses the button only while it has the focus; it is no
       // window default, so Enter in a box does not calculate.
       command1_->setAutoDefault(true);
@@ -63,7 +62,7 @@ void Form1::Build(const ControlSpec& spec) {
       break;
     }
   }
-  widget->setObjectName(Qs(spec.name));
+  widget->setObjectName(ToQString(spec.name));
   QRect rect = Pixels(spec);
   if (spec.kind == kLine) rect.setHeight(1);
   widget->setGeometry(rect);
@@ -74,7 +73,7 @@ QLineEdit* Form1::BuildTextBox(const ControlSpec& spec) {
   auto* box = new QLineEdit(this);
   box->setMaxLength(INT_MAX);
   box->setReadOnly(spec.read_only);
-  box->setAccessibleName(Qs(spec.accessible_name));
+  box->setAccessibleName(ToQString(spec.accessible_name));
   box->setTextMargins(0, 0, 0, 0);
   box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
   if (!spec.read_only) {
@@ -93,8 +92,8 @@ void Form1::SetTabOrder() {
   std::sort(order.begin(), order.end(),
             [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
   for (std::size_t i = 1; i < order.size(); ++i) {
-    setTabOrder(findChild<QWidget*>(Qs(order[i - 1]->name)),
-                findChild<QWidget*>(Qs(order[i]->name)));
+    setTabOrder(findChild<QWidget*>(ToQString(order[i - 1]->name)),
+                findChild<QWidget*>(ToQString(order[i]->name)));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "grading/field.h"
 #include "window/control_table.h"
+#include "window/qt_text.h"
 
 namespace window {
 namespace {
@@ -9,8 +10,7 @@ namespace {
 // A field as the user knows it: the heading and sieve of its box.
 QString BoxName(grading::Field field) {
   const ControlSpec* box = FindControl(grading::FieldName(field));
-  return box ? QString::fromUtf8(box->accessible_name.data(), box->accessible_name.size())
-             : QString();
+  return box ? ToQString(box->accessible_name) : QString();
 }
 
 QString Why(grading::ArithmeticFault fault) {

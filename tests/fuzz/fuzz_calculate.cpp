@@ -21,8 +21,7 @@ enum class End { kDone, kIncomplete, kConversion, kArithmetic };
 
 End Run(grading::SieveSheet& sheet) {
   try {
-    return grading::Calculate(sheet) == grading::CalcOutcome::Done ? End::kDone
-                                                                     : End::kIncomplete;
+    return grading::Calculate(sheet) == grading::CalcOutcome::Done ? End::kDone : End::kIncomplete;
   } catch (const grading::ConversionError&) {
     return End::kConversion;
   } catch (const grading::ArithmeticError&) {

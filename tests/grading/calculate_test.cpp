@@ -167,9 +167,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Sample>& info) { return std::string(info.param.name); });
 
 TEST(Calculate, AnyEmptyInputIsIncompleteAndChangesNothing) {
-  for (std::size_t empty = 0; empty < kSieveColumns.size(); ++empty) {
+  for (const SieveColumn& empty : kSieveColumns) {
     SieveSheet sheet = WithMasses({"20", "80", "100", "100", "75", "85"});
-    sheet.SetText(kSieveColumns[empty].mass, "");
+    sheet.SetText(empty.mass, "");
     const SieveSheet before = sheet;
     EXPECT_EQ(Calculate(sheet), CalcOutcome::Incomplete);
     for (Field field : kAllFields) EXPECT_EQ(sheet.Text(field), before.Text(field));

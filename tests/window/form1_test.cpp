@@ -13,13 +13,13 @@
 #include "grading/sieve_column.h"
 #include "window/app_setup.h"
 #include "window/form1.h"
+#include "window/qt_text.h"
 
 using grading::Field;
 using window::Form1;
+using window::ToQString;
 
 namespace {
-
-QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
 
 // What a message box showed, read while it was open.
 struct Seen {
@@ -113,18 +113,19 @@ class Form1Test : public QObject {
 
   void buildsEveryControlOfTheTable() {
     for (const window::ControlSpec& spec : window::kControls) {
-      auto* widget = form_->findChild<QWidget*>(Qs(spec.name));
+      auto* widget = form_->findChild<QWidget*>(ToQString(spec.name));
       QVERIFY2(widget, spec.name.data());
       QRect expected(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15);
       if (spec.kind == window::kLine) expected.setHeight(1);
       QCOMPARE(widget->geometry(), expected);
-      if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->text(), Qs(spec.caption));
+      if (auto* label = qobject_cast<QLabel*>(widget))
+        QCOMPARE(label->text(), ToQString(spec.caption));
       if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        QCOMPARE(button->text(), Qs(spec.caption));
+        QCOMPARE(button->text(), ToQString(spec.caption));
       }
       if (auto* box = qobject_cast<QLineEdit*>(widget)) {
         QCOMPARE(box->isReadOnly(), spec.read_only);
-        QCOMPARE(box->accessibleName(), Qs(spec.accessible_name));
+        QCOMPARE(box->accessibleName(), ToQString(spec.accessible_name));
         QCOMPARE(box->maxLength(), INT_MAX);
       }
     }
@@ -162,7 +163,7 @@ class Form1Test : public QObject {
         {Field::s015, "99.9"},
     }};
     for (auto [field, text] : shown) QCOMPARE(Box(field)->text(), QString::fromUtf8(text));
-    const QString medium = Qs(grading::kSandClasses[1].text);
+    const QString medium = ToQString(grading::kSandClasses[1].text);
     QCOMPARE(Box(Field::cx)->text(), medium);
     QCOMPARE(Box(Field::cx)->cursorPosition(), 0);  // the class text's beginning in view
     QCOMPARE(Box(Field::cx)->toolTip(), medium);
@@ -194,7 +195,7 @@ class Form1Test : public QObject {
   void divisionByZeroKeepsTheLastModulusShown() {
     Type({"25", "125", "125", "100", "75", "45"});
     Press();
-    const QString coarse = Qs(grading::kSandClasses[0].text);
+    const QString coarse = ToQString(grading::kSandClasses[0].text);
     QCOMPARE(Box(Field::cx)->text(), coarse);
     Type({"500", "10", "0", "0", "0", "0"});
     Seen seen = Expecting([this] { Press(); });
