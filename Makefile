@@ -25,6 +25,7 @@ test: build
 
 bench: build
 	@$(BUILD)/bench/grading_bench
+	@if [ "$(WINDOW)" = ON ]; then $(BUILD)/bench/window_bench && bench/startup.sh $(BUILD); fi
 
 clean:
 	@rm -rf $(BUILD)
