@@ -1,5 +1,6 @@
 # The two commands a newcomer types: `make run` and `make test`.
 # WINDOW=OFF builds and tests the grading library alone, without Qt.
+MAKEFLAGS += --no-print-directory
 BUILD ?= build
 WINDOW ?= ON
 CMAKE_ARGS ?=

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -228,6 +229,14 @@ class Form1Test : public QObject {
     QCOMPARE(Box(Field::ss)->text(), QStringLiteral("40"));
   }
 
+  void qtTextsAreChinese() {
+    std::unique_ptr<QMenu> menu(Box(Field::s475)->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions()) texts << action->text();
+    QVERIFY2(texts.join(QLatin1Char(' ')).contains(QStringLiteral("全选")),
+             qPrintable(texts.join(QLatin1Char(' '))));
+  }
+
   void enterCalculatesOnlyOnTheButton() {
     Type({"20", "80", "100", "100", "75", "85"});
     QTest::keyClick(Box(Field::s015), Qt::Key_Return);
@@ -242,6 +251,7 @@ class Form1Test : public QObject {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setFont(window::DialogFont());
+  window::LoadQtTranslations(app);
   Form1Test test;
   return QTest::qExec(&test, argc, argv);
 }
