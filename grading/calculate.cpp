@@ -1,6 +1,7 @@
 #include "grading/calculate.h"
 
 #include <algorithm>
+#include <array>
 
 #include "grading/checked_arithmetic.h"
 #include "grading/modulus.h"
@@ -34,15 +35,18 @@ void WritePartials(SieveSheet& sheet) {
   }
 }
 
-// Each cumulative percentage is summed afresh from the partial texts shown.
+// Each cumulative percentage is summed afresh from column 1, from the
+// partial texts as shown (read once: nothing in this stage changes them).
 void WriteCumulatives(SieveSheet& sheet) {
+  std::array<float, kSieveColumns.size()> partial{};
+  for (std::size_t j = 0; j < kSieveColumns.size(); ++j) {
+    partial[j] = ReadNumber(sheet, kSieveColumns[j].partial);
+  }
   sheet.SetText(kSieveColumns[0].cumulative, sheet.Text(kSieveColumns[0].partial));
   for (std::size_t k = 1; k < kSieveColumns.size(); ++k) {
     const Field target = kSieveColumns[k].cumulative;
-    float sum = ReadNumber(sheet, kSieveColumns[0].partial);
-    for (std::size_t j = 1; j <= k; ++j) {
-      sum = CheckedAdd(sum, ReadNumber(sheet, kSieveColumns[j].partial), target);
-    }
+    float sum = partial[0];
+    for (std::size_t j = 1; j <= k; ++j) sum = CheckedAdd(sum, partial[j], target);
     WriteNumber(sheet, target, sum);
   }
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <system_error>
 
+#include "grading/fast_decimal.h"
+
 namespace grading {
 namespace {
 
@@ -156,6 +158,7 @@ ParsedNumber Convert(std::string_view ascii) {
 }  // namespace
 
 ParsedNumber ParseNumber(std::string_view text) {
+  if (std::optional<float> value = ReadShortDecimal(text)) return {ParseStatus::kOk, *value};
   std::string_view trimmed = TrimBlanks(text);
   // Field texts are short; only an unusually long one costs an allocation.
   constexpr std::size_t kShort = 64;
@@ -174,6 +177,9 @@ ParsedNumber ParseNumber(std::string_view text) {
 std::string FormatNumber(float value) {
   if (value == 0.0f) return "0";  // never "-0"
   std::array<char, 32> buffer;
+  if (std::size_t length = WritePlainDecimal(value, buffer.data())) {
+    return std::string(buffer.data(), length);
+  }
   auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                               std::chars_format::general, 7);
   return std::string(buffer.data(), result.ptr);

@@ -6,6 +6,7 @@
 
 #include <bit>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -141,6 +142,32 @@ TEST(FormatNumber, ShowsAtMostSevenSignificantDigits) {
       {std::numeric_limits<float>::denorm_min(), "1.401298e-45"},
   };
   for (const Shown& row : rows) EXPECT_EQ(FormatNumber(row.value), row.text) << row.text;
+}
+
+std::string GeneralForm(float value) {
+  char buffer[32];
+  auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+  return std::string(buffer, end.ptr);
+}
+
+// The shortcuts for everyday texts and values agree with the general
+// conversions: the seven-digit %g form and from_chars.
+TEST(NumberText, ShortcutsAgreeWithTheGeneralConversions) {
+  std::vector<float> values = {
+      1234567.5f, 1234568.5f,  9999999.0f, 9999998.5f, 0.0001f, std::nextafter(0.0001f, 0.0f),
+      99999.995f, 0.00012345f, 1.0000005f, 2.442485f};
+  std::mt19937 random(8);
+  std::uniform_real_distribution<float> exponent(-6.0f, 7.5f);
+  while (values.size() < 200000) values.push_back(std::pow(10.0f, exponent(random)));
+  for (float value : values) {
+    for (float signed_value : {value, -value}) {
+      const std::string text = GeneralForm(signed_value);
+      ASSERT_EQ(FormatNumber(signed_value), text) << std::bit_cast<std::uint32_t>(value);
+      float expected = 0.0f;
+      std::from_chars(text.data(), text.data() + text.size(), expected);
+      ASSERT_EQ(ParseNumber(text).value, expected) << text;
+    }
+  }
 }
 
 TEST(FormatNumber, EveryFiniteValueReadsBack) {
