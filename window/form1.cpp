@@ -74,8 +74,6 @@ QLineEdit* Form1::BuildTextBox(const ControlSpec& spec) {
   box->setMaxLength(INT_MAX);
   box->setReadOnly(spec.read_only);
   box->setAccessibleName(ToQString(spec.accessible_name));
-  box->setTextMargins(0, 0, 0, 0);
-  box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
   if (!spec.read_only) {
     connect(box, &QLineEdit::textChanged, this,
             [this, field](const QString& text) { sheet_.SetText(field, text.toStdString()); });
