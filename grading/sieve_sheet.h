@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "grading/calc_error.h"
 #include "grading/field.h"
