@@ -2,24 +2,15 @@
 
 #include <string>
 
+#include "bench/sample_sheet.h"
 #include "grading/calculate.h"
-#include "grading/sieve_column.h"
 
 namespace {
 
 using grading::Field;
 
-grading::SieveSheet Sample() {
-  grading::SieveSheet sheet;
-  const char* masses[] = {"12.3", "45.6", "78.9", "101.1", "122.2", "99.9"};
-  for (std::size_t i = 0; i < grading::kSieveColumns.size(); ++i) {
-    sheet.SetText(grading::kSieveColumns[i].mass, masses[i]);
-  }
-  return sheet;
-}
-
 void Calculate(benchmark::State& state) {
-  grading::SieveSheet sheet = Sample();
+  grading::SieveSheet sheet = SampleSheet();
   for (auto _ : state) {
     benchmark::DoNotOptimize(grading::Calculate(sheet));
     benchmark::ClobberMemory();

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "window/control_table.h"
-#include "window/qt_text.h"
+#include "window/qt/qt_text.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "grading/sieve_column.h"
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 namespace {
 

@@ -1,12 +1,6 @@
 #pragma once
 
-#include <cfloat>
-
 #include "grading/field.h"
-
-// The digits on screen are those of binary32 arithmetic: a platform that
-// evaluates float expressions in a wider type would show different ones.
-static_assert(FLT_EVAL_METHOD == 0, "float expressions must be evaluated in float");
 
 namespace grading {
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "grading/sieve_column.h"
-#include "window/app_setup.h"
-#include "window/form1.h"
+#include "window/qt/app_setup.h"
+#include "window/qt/form1.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace window {
@@ -83,6 +85,20 @@ inline constexpr std::array<ControlSpec, 49> kControls = {{
     {"Line3",    kLine,    "",              1200, 1680, 6480,    0, -1, false, ""},
 }};
 // clang-format on
+
+// The text boxes and the button, which take the focus, in ascending tab
+// index: Tab moves the focus along this order, and back to its start.
+inline constexpr std::size_t kFocusableCount = 22;
+inline constexpr std::array<const ControlSpec*, kFocusableCount> kTabOrder = [] {
+  std::array<const ControlSpec*, kFocusableCount> order{};
+  std::size_t n = 0;
+  for (const ControlSpec& control : kControls) {
+    if (control.kind == kTextBox || control.kind == kButton) order.at(n++) = &control;
+  }
+  std::sort(order.begin(), order.end(),
+            [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
+  return order;
+}();
 
 // The control of that name, or nullptr.
 constexpr const ControlSpec* FindControl(std::string_view name) {

@@ -1,18 +1,19 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "grading/calc_error.h"
 
 namespace window {
 
+// The title of the window and of every message it shows.
 inline constexpr const char* kTitle = "Vellacor";
 
 // The one message of the program's own, for an empty input.
-QString IncompleteMessage();
+std::string IncompleteMessage();
 
 // What went wrong, and where, in the words of the window's captions.
-QString ErrorMessage(const grading::ConversionError& error);
-QString ErrorMessage(const grading::ArithmeticError& error);
+std::string ErrorMessage(const grading::ConversionError& error);
+std::string ErrorMessage(const grading::ArithmeticError& error);
 
 }  // namespace window

@@ -12,9 +12,9 @@
 
 #include "grading/sand_class.h"
 #include "grading/sieve_column.h"
-#include "window/app_setup.h"
-#include "window/form1.h"
-#include "window/qt_text.h"
+#include "window/qt/app_setup.h"
+#include "window/qt/form1.h"
+#include "window/qt/qt_text.h"
 
 using grading::Field;
 using window::Form1;

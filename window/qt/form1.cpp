@@ -1,17 +1,14 @@
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <algorithm>
 #include <climits>
-#include <vector>
 
-#include "grading/calculate.h"
 #include "window/messages.h"
-#include "window/qt_text.h"
+#include "window/qt/qt_text.h"
 
 namespace window {
 namespace {
@@ -83,15 +80,9 @@ QLineEdit* Form1::BuildTextBox(const ControlSpec& spec) {
 }
 
 void Form1::SetTabOrder() {
-  std::vector<const ControlSpec*> order;
-  for (const ControlSpec& spec : kControls) {
-    if (spec.kind == kTextBox || spec.kind == kButton) order.push_back(&spec);
-  }
-  std::sort(order.begin(), order.end(),
-            [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    setTabOrder(findChild<QWidget*>(ToQString(order[i - 1]->name)),
-                findChild<QWidget*>(ToQString(order[i]->name)));
+  for (std::size_t i = 1; i < kTabOrder.size(); ++i) {
+    setTabOrder(findChild<QWidget*>(ToQString(kTabOrder[i - 1]->name)),
+                findChild<QWidget*>(ToQString(kTabOrder[i]->name)));
   }
 }
 
@@ -104,42 +95,37 @@ void Form1::CentreOnScreen() {
 // Every box starts empty, with the focus in the first input.
 void Form1::Load() {
   sheet_.Reset();
-  Refresh();
+  for (QLineEdit* box : boxes_) box->clear();
   Box(grading::Field::s475)->setFocus();
 }
 
 void Form1::Command1Click() {
-  try {
-    const grading::CalcOutcome outcome = grading::Calculate(sheet_);
-    Refresh();
-    if (outcome == grading::CalcOutcome::Incomplete) Show(QMessageBox::NoIcon, IncompleteMessage());
-  } catch (const grading::ConversionError& error) {
-    Refresh();
-    Show(QMessageBox::Warning, ErrorMessage(error));
-    QLineEdit* box = Box(error.field());
+  const PressResult press = PressCommand1(sheet_);
+  Refresh(press);
+  if (press.notice != Notice::kNone) {
+    Show(press.notice == Notice::kWarning ? QMessageBox::Warning : QMessageBox::NoIcon,
+         press.message);
+  }
+  if (press.select) {
+    QLineEdit* box = Box(*press.select);
     box->setFocus();
     box->selectAll();
-  } catch (const grading::ArithmeticError& error) {
-    Refresh();
-    Show(QMessageBox::Warning, ErrorMessage(error));
   }
 }
 
-// Shows the sheet: a box whose field changed gets the new text, its
-// beginning in view.
-void Form1::Refresh() {
+// A box whose field changed shows the new text, its beginning in view.
+void Form1::Refresh(const PressResult& press) {
   for (grading::Field field : grading::kAllFields) {
+    if (!press.Changed(field)) continue;
     QLineEdit* box = Box(field);
-    const QString text = QString::fromStdString(sheet_.Text(field));
-    if (box->text() == text) continue;
-    box->setText(text);
+    box->setText(QString::fromStdString(sheet_.Text(field)));
     box->setCursorPosition(0);
   }
   Box(grading::Field::cx)->setToolTip(Box(grading::Field::cx)->text());
 }
 
-void Form1::Show(QMessageBox::Icon icon, const QString& text) {
-  QMessageBox box(icon, QString::fromLatin1(kTitle), text, QMessageBox::Ok, this);
+void Form1::Show(QMessageBox::Icon icon, const std::string& text) {
+  QMessageBox box(icon, QString::fromLatin1(kTitle), ToQString(text), QMessageBox::Ok, this);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
   box.exec();
 }

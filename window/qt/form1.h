@@ -6,6 +6,7 @@
 
 #include "grading/sieve_sheet.h"
 #include "window/control_table.h"
+#include "window/press.h"
 
 class QLineEdit;
 class QPushButton;
@@ -29,8 +30,8 @@ class Form1 : public QWidget {
   void CentreOnScreen();
   void Load();
   void Command1Click();
-  void Refresh();
-  void Show(QMessageBox::Icon icon, const QString& text);
+  void Refresh(const PressResult& press);
+  void Show(QMessageBox::Icon icon, const std::string& text);
 
   grading::SieveSheet sheet_;
   std::array<QLineEdit*, grading::kFieldCount> boxes_{};

@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "window/app_setup.h"
-#include "window/form1.h"
+#include "window/qt/app_setup.h"
+#include "window/qt/form1.h"
 
 namespace {
 

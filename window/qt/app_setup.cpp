@@ -1,4 +1,4 @@
-#include "window/app_setup.h"
+#include "window/qt/app_setup.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,0 +1,88 @@
+#include "window/press.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "grading/sieve_column.h"
+
+namespace window {
+namespace {
+
+using grading::Field;
+
+// The names of the fields a press changed, in the order of Field.
+std::string ChangedNames(const PressResult& press) {
+  std::string names;
+  for (Field field : grading::kAllFields) {
+    if (!press.Changed(field)) continue;
+    if (!names.empty()) names += ' ';
+    names += grading::FieldName(field);
+  }
+  return names;
+}
+
+struct Press {
+  const char* name;
+  std::array<const char*, 6> masses;
+  Notice notice;
+  const char* message;
+  const char* select;   // the box to correct, or ""
+  const char* changed;  // the boxes to show anew
+  friend void PrintTo(const Press& press, std::ostream* out) { *out << press.name; }
+};
+
+// The table below the masses: what a run that fails in the modulus writes.
+constexpr const char* kTable =
+    "ss sb475 sb236 sb118 sb06 sb03 sb015 lsb475 lsb236 lsb118 lsb06 lsb03 lsb015";
+
+class Presses : public testing::TestWithParam<Press> {};
+
+// From a window just opened: the six masses typed, then the button, twice.
+TEST_P(Presses, SayWhatTheWindowShowsNext) {
+  const Press& row = GetParam();
+  grading::SieveSheet sheet;
+  for (std::size_t i = 0; i < row.masses.size(); ++i) {
+    sheet.SetText(grading::kSieveColumns[i].mass, row.masses[i]);
+  }
+  const PressResult press = PressCommand1(sheet);
+  EXPECT_EQ(press.notice, row.notice);
+  EXPECT_EQ(press.message, row.message);
+  EXPECT_EQ(press.select ? std::string(grading::FieldName(*press.select)) : "", row.select);
+  EXPECT_EQ(ChangedNames(press), row.changed);
+
+  const PressResult again = PressCommand1(sheet);
+  EXPECT_EQ(again.message, row.message) << "the same inputs, the same outcome";
+  EXPECT_EQ(ChangedNames(again), "") << "and the same texts";
+}
+
+// clang-format off
+const Press kPresses[] = {
+    {"Worked", {"20", "80", "100", "100", "75", "85"}, Notice::kNone, "", "",
+     "ss sb475 sb236 sb118 sb06 sb03 sb015 lsb475 lsb236 lsb118 lsb06 lsb03 lsb015 cx ms"},
+    {"EmptyInput", {"20", "80", "", "100", "75", "85"}, Notice::kIncomplete, "信息填写不完整。", "", ""},
+    {"NotANumber", {"20", "8o", "100", "100", "75", "85"}, Notice::kWarning,
+     "“筛余量 2.36”中的内容不是数字，请改正后再计算。", "s236", ""},
+    {"OutOfRange", {"20", "80", "100", "100", "1e39", "85"}, Notice::kWarning,
+     "“筛余量 0.3”中的内容超出单精度数的范围，请改正后再计算。", "s03", ""},
+    {"LossOverflows", {"3e38", "3e38", "0", "0", "0", "0"}, Notice::kWarning,
+     "无法计算“损失”：结果超出单精度数的范围（溢出）。", "", ""},
+    {"DivisionByZero", {"500", "10", "0", "0", "0", "0"}, Notice::kWarning,
+     "无法计算“细度模数”：除数为零。\n4.75 筛的累计筛余百分为 100，细度模数没有数值。", "",
+     kTable},
+    {"ZeroByZero", {"500", "0", "0", "0", "0", "0"}, Notice::kWarning,
+     "无法计算“细度模数”：无效运算（零除以零）。\n4.75 筛的累计筛余百分为 100，细度模数没有数值。", "",
+     kTable},
+    {"ModulusOverflows", {"499.9999", "1e36", "0", "0", "0", "0"}, Notice::kWarning,
+     "无法计算“细度模数”：结果超出单精度数的范围（溢出）。", "", kTable},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Window, Presses, testing::ValuesIn(kPresses),
+                         [](const testing::TestParamInfo<Press>& info) {
+                           return std::string(info.param.name);
+                         });
+
+}  // namespace
+}  // namespace window

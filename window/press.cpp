@@ -1,0 +1,33 @@
+#include "window/press.h"
+
+#include "grading/calculate.h"
+#include "window/messages.h"
+
+namespace window {
+namespace {
+
+PressResult Run(grading::SieveSheet& sheet) {
+  try {
+    if (grading::Calculate(sheet) == grading::CalcOutcome::Incomplete) {
+      return {{}, Notice::kIncomplete, IncompleteMessage(), std::nullopt};
+    }
+    return {};
+  } catch (const grading::ConversionError& error) {
+    return {{}, Notice::kWarning, ErrorMessage(error), error.field()};
+  } catch (const grading::ArithmeticError& error) {
+    return {{}, Notice::kWarning, ErrorMessage(error), std::nullopt};
+  }
+}
+
+}  // namespace
+
+PressResult PressCommand1(grading::SieveSheet& sheet) {
+  const grading::SieveSheet before = sheet;
+  PressResult result = Run(sheet);
+  for (grading::Field field : grading::kAllFields) {
+    result.changed[grading::Index(field)] = sheet.Text(field) != before.Text(field);
+  }
+  return result;
+}
+
+}  // namespace window

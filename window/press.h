@@ -1,0 +1,31 @@
+#pragma once
+
+#include <bitset>
+#include <optional>
+#include <string>
+
+#include "grading/sieve_sheet.h"
+
+namespace window {
+
+// The message a press may end with: none, the incompleteness message (no
+// icon), or the report of a calculation error (a warning).
+enum class Notice { kNone, kIncomplete, kWarning };
+
+// What a press of Command1 leads to, for any window to carry out in this
+// order: show the changed fields in their boxes, show the message, then put
+// the focus in the box to correct with its whole text selected.
+struct PressResult {
+  std::bitset<grading::kFieldCount> changed;  // by grading::Index
+  Notice notice = Notice::kNone;
+  std::string message;                   // UTF-8; empty with Notice::kNone
+  std::optional<grading::Field> select;  // the entry that is not a number
+
+  bool Changed(grading::Field field) const { return changed[grading::Index(field)]; }
+};
+
+// Runs Calculate on the sheet. A calculation error arrives here and becomes
+// a warning; the fields keep what was written before it.
+PressResult PressCommand1(grading::SieveSheet& sheet);
+
+}  // namespace window
