@@ -1,0 +1,4 @@
+# Read by cpack for each generator: the installer is told apart by its name.
+if(CPACK_GENERATOR MATCHES "NSIS")
+  set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
+endif()

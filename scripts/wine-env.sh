@@ -1,0 +1,38 @@
+# Sourced by the scripts that run Windows programs under Wine. Wine's 64-bit
+# loader only: this machine runs no 32-bit programs, and the plain `wine`
+# launcher would pick the 32-bit one.
+wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+[ -x "$wine64" ] || { echo "wine: no wine64 (install the wine64 package)" >&2; exit 1; }
+export WINEDEBUG=${WINEDEBUG:--all}
+# No prompts to fetch Mono or Gecko, which nothing here uses.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+# Makes the Wine prefix $1 once (several tests may ask at the same time).
+# Its programs run on a virtual desktop, a screen of Wine's own with title
+# bars, where closing a window does not wait 2 s for a window manager that
+# the test display lacks. The Windows Chinese faces are mapped to an
+# installed CJK font, or Han text would show as boxes: WenQuanYi Micro Hei
+# first, whose line is about one em like SimSun's, so that the boxes look
+# as they do on Windows.
+wine_prefix() {
+  local prefix=$1
+  [ -f "$prefix/.ready" ] && return 0
+  mkdir -p "$prefix"
+  (
+    flock 9
+    [ -f "$prefix/.ready" ] && exit 0
+    export WINEPREFIX=$prefix
+    "$wine64" wineboot --init >/dev/null 2>&1
+    "$wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+      >/dev/null 2>&1
+    local font face
+    font=$(fc-list -q 'WenQuanYi Micro Hei' && echo 'WenQuanYi Micro Hei' || echo 'Noto Sans CJK SC')
+    for face in SimSun NSimSun 宋体 新宋体 SimHei 黑体 'Microsoft YaHei' 'Microsoft YaHei UI' 微软雅黑; do
+      "$wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$font" /f \
+        >/dev/null 2>&1
+    done
+    touch "$prefix/.ready"
+  ) 9>"$prefix.lock"
+}

@@ -1,0 +1,357 @@
+#include "window/win32/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "window/win32/wide_text.h"
+
+using grading::Field;
+using window::Form1;
+
+namespace {
+
+// A message box as it was while open, with the boxes' texts at that moment.
+struct Seen {
+  std::string title, text, button;
+  int buttons = 0;
+  bool icon = false;
+  std::string ss, ms, cx;
+};
+
+// Reads and dismisses every message box the window thread opens, so that a
+// test can look at one and none can hang; `seen` keeps them in order.
+class ModalWatch {
+ public:
+  ModalWatch(DWORD thread, const Form1& form) : thread_(thread), form_(form) {
+    worker_ = std::thread([this] {
+      while (!stop_) {
+        if (HWND box = OpenBox()) Read(box);
+        Sleep(10);
+      }
+    });
+  }
+  ~ModalWatch() {
+    stop_ = true;
+    worker_.join();
+  }
+  std::vector<Seen> Take() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(seen_, {});
+  }
+
+ private:
+  HWND OpenBox() const {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        thread_,
+        [](HWND hwnd, LPARAM out) {
+          wchar_t name[16] = {};
+          GetClassNameW(hwnd, name, 16);
+          if (std::wstring(name) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
+          *reinterpret_cast<HWND*>(out) = hwnd;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+  }
+
+  void Read(HWND box) {
+    Seen seen;
+    seen.title = window::WindowTextUtf8(box);
+    seen.text = window::WindowTextUtf8(GetDlgItem(box, 0xFFFF));
+    HWND button = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t name[16] = {};
+      GetClassNameW(child, name, 16);
+      const LONG style = GetWindowLongW(child, GWL_STYLE);
+      if (std::wstring(name) == L"Button" && IsWindowVisible(child)) {
+        ++seen.buttons;
+        button = child;
+      } else if ((style & SS_TYPEMASK) == SS_ICON && SendMessageW(child, STM_GETICON, 0, 0)) {
+        seen.icon = true;
+      }
+    }
+    if (button) seen.button = window::WindowTextUtf8(button);
+    seen.ss = window::WindowTextUtf8(form_.Box(Field::ss));
+    seen.ms = window::WindowTextUtf8(form_.Box(Field::ms));
+    seen.cx = window::WindowTextUtf8(form_.Box(Field::cx));
+    {
+      std::lock_guard lock(mutex_);
+      seen_.push_back(seen);
+    }
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    while (IsWindow(box) && !stop_) Sleep(5);
+  }
+
+  const DWORD thread_;
+  const Form1& form_;
+  std::atomic<bool> stop_{false};
+  std::mutex mutex_;
+  std::vector<Seen> seen_;
+  std::thread worker_;
+};
+
+class Win32Form1 : public testing::Test {
+ protected:
+  void SetUp() override {
+    form_ = std::make_unique<Form1>(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(form_->IsOpen());
+    form_->Show(SW_SHOWNORMAL);
+    Pump();
+    watch_ = std::make_unique<ModalWatch>(GetCurrentThreadId(), *form_);
+  }
+
+  void TearDown() override {
+    watch_.reset();
+    form_.reset();
+    MSG message;  // the closed window's quit message, among others
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  }
+
+  // Handles what is queued, as the program's message loop would.
+  void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) form_->Dispatch(message);
+  }
+
+  HWND Box(Field field) const { return form_->Box(field); }
+  static std::string Text(HWND control) { return window::WindowTextUtf8(control); }
+
+  // The control of that name, by its id (its index in the table, above 1000).
+  HWND Control(std::string_view name) const {
+    const window::ControlSpec* spec = window::FindControl(name);
+    return GetDlgItem(form_->Handle(), 1000 + static_cast<int>(spec - window::kControls.data()));
+  }
+  static std::string NameOf(HWND control) {
+    const int index = GetDlgCtrlID(control) - 1000;
+    return index >= 0 && index < static_cast<int>(window::kControls.size())
+               ? std::string(window::kControls[static_cast<std::size_t>(index)].name)
+               : "(not a control)";
+  }
+
+  // Types into the box as the keyboard would, replacing what it held.
+  void Type(HWND box, std::wstring_view text) {
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    SendMessageW(box, WM_CHAR, VK_BACK, 1);
+    for (wchar_t c : text) SendMessageW(box, WM_CHAR, c, 1);
+  }
+  void TypeMasses(const std::array<std::wstring_view, 6>& masses) {
+    const Field inputs[] = {Field::s475, Field::s236, Field::s118,
+                            Field::s06,  Field::s03,  Field::s015};
+    for (std::size_t i = 0; i < masses.size(); ++i) Type(Box(inputs[i]), masses[i]);
+  }
+
+  // A key pressed where the focus is, with Shift or Ctrl held if asked.
+  void Key(WPARAM key, BYTE held = 0) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    if (held) state[held] = 0x80;
+    SetKeyboardState(state);
+    HWND focus = GetFocus();
+    PostMessageW(focus, WM_KEYDOWN, key, 1);
+    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+    Pump();
+    if (held) state[held] = 0;
+    SetKeyboardState(state);
+  }
+
+  void Press() { SendMessageW(form_->Command1(), BM_CLICK, 0, 0); }
+
+  std::unique_ptr<Form1> form_;
+  std::unique_ptr<ModalWatch> watch_;
+};
+
+TEST_F(Win32Form1, StartsEmptyWithTheFocusInTheFirstInput) {
+  for (Field field : grading::kAllFields) EXPECT_EQ(Text(Box(field)), "") << FieldName(field);
+  EXPECT_EQ(GetFocus(), Box(Field::s475));
+  EXPECT_EQ(Text(form_->Handle()), "Vellacor");
+  RECT client;
+  GetClientRect(form_->Handle(), &client);
+  EXPECT_EQ(client.right, 529);  // at the 96 dpi of the test display
+  EXPECT_EQ(client.bottom, 177);
+  EXPECT_FALSE(GetWindowLongW(form_->Handle(), GWL_STYLE) & WS_THICKFRAME) << "not resizable";
+}
+
+// Where a user finds a few of the 49 controls, in pixels at 96 dpi.
+TEST_F(Win32Form1, PlacesTheControlsOfTheGradingTable) {
+  struct Placed {
+    const char* name;
+    const char* caption;
+    RECT rect;
+  };
+  const Placed placed[] = {
+      {"Label9", "筛余量", {8, 8, 49, 25}},
+      {"s475", "", {32, 24, 89, 42}},
+      {"s06", "", {300, 24, 359, 43}},
+      {"Label17", "累计筛余百分", {0, 104, 81, 121}},
+      {"lsb015", "", {460, 120, 519, 137}},
+      {"cx", "", {80, 152, 145, 170}},
+      {"Command1", "计算", {416, 152, 473, 169}},
+      {"Line1", "", {56, 8, 520, 9}},
+      {"Line3", "", {80, 112, 512, 113}},
+  };
+  for (const Placed& row : placed) {
+    HWND control = Control(row.name);
+    ASSERT_TRUE(control) << row.name;
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, form_->Handle(), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(Text(control), row.caption) << row.name;
+    EXPECT_TRUE(EqualRect(&rect, &row.rect)) << row.name << " at " << rect.left << "," << rect.top
+                                             << " to " << rect.right << "," << rect.bottom;
+  }
+  int edits = 0, read_only = 0;
+  for (Field field : grading::kAllFields) {
+    const LONG style = GetWindowLongW(Box(field), GWL_STYLE);
+    ++edits;
+    read_only += (style & ES_READONLY) != 0;
+    EXPECT_TRUE(style & ES_AUTOHSCROLL);
+    EXPECT_FALSE(style & ES_MULTILINE);
+    EXPECT_GE(SendMessageW(Box(field), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE) << "no length limit";
+  }
+  EXPECT_EQ(edits - read_only, 7) << "the six masses and the loss";
+  EXPECT_FALSE(GetWindowLongW(form_->Command1(), GWL_STYLE) & BS_DEFPUSHBUTTON);
+}
+
+TEST_F(Win32Form1, CalculatesWhatIsTyped) {
+  TypeMasses({L"12.3", L"45.6", L"78.9", L"101.1", L"122.2", L"99.9"});
+  Press();
+  const std::pair<Field, const char*> shown[] = {
+      {Field::ss, "40.00001"},
+      {Field::sb475, "2.46"},
+      {Field::sb015, "19.98"},
+      {Field::lsb236, "11.58"},
+      {Field::lsb015, "92"},
+      {Field::ms, "2.442485"},
+      {Field::cx, "中砂，平均粒径为o．5—0．35mm"},
+      {Field::s015, "99.9"},
+  };
+  for (auto [field, text] : shown) EXPECT_EQ(Text(Box(field)), text) << FieldName(field);
+  EXPECT_EQ(LOWORD(SendMessageW(Box(Field::cx), EM_GETSEL, 0, 0)), 0) << "its beginning in view";
+  EXPECT_TRUE(watch_->Take().empty());
+}
+
+TEST_F(Win32Form1, SheetGetsWhatTheBoxesHold) {
+  Type(Box(Field::s475), L"１２．５");  // as a Chinese input method types it
+  EXPECT_EQ(form_->Sheet().Text(Field::s475), "１２．５");
+  const std::wstring pasted(40000, L'7');  // beyond the classic limit of 32767
+  SetFocus(Box(Field::s236));
+  SendMessageW(Box(Field::s236), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.c_str()));
+  EXPECT_EQ(form_->Sheet().Text(Field::s236), std::string(40000, '7'));
+  Type(Box(Field::ss), L"7");
+  for (Field field : grading::kAllFields) {
+    if (field != Field::s475 && field != Field::s236 && field != Field::ss) {
+      EXPECT_EQ(form_->Sheet().Text(field), "") << FieldName(field);
+    }
+  }
+  EXPECT_EQ(form_->Sheet().Text(Field::ss), "7");
+}
+
+TEST_F(Win32Form1, EmptyInputShowsTheIncompleteMessage) {
+  SetFocus(form_->Command1());
+  Key(VK_SPACE);
+  const std::vector<Seen> seen = watch_->Take();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].title, "Vellacor");
+  EXPECT_EQ(seen[0].text, "信息填写不完整。");
+  EXPECT_FALSE(seen[0].icon);
+  EXPECT_EQ(seen[0].buttons, 1);
+  for (Field field : grading::kAllFields) EXPECT_EQ(Text(Box(field)), "") << FieldName(field);
+  EXPECT_EQ(GetFocus(), form_->Command1()) << "the focus is not moved";
+}
+
+TEST_F(Win32Form1, ConversionErrorNamesTheBoxAndSelectsIt) {
+  TypeMasses({L"20", L"8o", L"100", L"100", L"75", L"85"});
+  Press();
+  const std::vector<Seen> seen = watch_->Take();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_TRUE(seen[0].icon);
+  EXPECT_EQ(seen[0].text, "“筛余量 2.36”中的内容不是数字，请改正后再计算。");
+  EXPECT_EQ(GetFocus(), Box(Field::s236));
+  DWORD from = 1, to = 0;
+  SendMessageW(Box(Field::s236), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+               reinterpret_cast<LPARAM>(&to));
+  EXPECT_EQ(from, 0u);
+  EXPECT_EQ(to, 2u) << "the whole of \"8o\" selected";
+  EXPECT_EQ(Text(Box(Field::ss)), "");
+}
+
+TEST_F(Win32Form1, DivisionByZeroKeepsTheLastModulusShown) {
+  const std::string coarse = "粗砂，平均粒径为o．5mm以上";
+  TypeMasses({L"25", L"125", L"125", L"100", L"75", L"45"});
+  Press();
+  ASSERT_EQ(Text(Box(Field::cx)), coarse);
+  TypeMasses({L"500", L"10", L"0", L"0", L"0", L"0"});
+  Press();
+  const std::vector<Seen> seen = watch_->Take();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_TRUE(seen[0].icon);
+  EXPECT_EQ(seen[0].text,
+            "无法计算“细度模数”：除数为零。\n4.75 筛的累计筛余百分为 100，细度模数没有数值。");
+  EXPECT_EQ(seen[0].ss, "-10") << "the new table beside the old modulus";
+  EXPECT_EQ(seen[0].ms, "3.410526");
+  EXPECT_EQ(seen[0].cx, coarse);
+  EXPECT_EQ(Text(Box(Field::lsb015)), "102");
+}
+
+TEST_F(Win32Form1, ReadOnlyBoxesRefuseTyping) {
+  for (Field field : grading::kAllFields) {
+    HWND box = Box(field);
+    if (!(GetWindowLongW(box, GWL_STYLE) & ES_READONLY)) continue;
+    Type(box, L"12");
+    EXPECT_EQ(Text(box), "") << FieldName(field);
+    EXPECT_EQ(form_->Sheet().Text(field), "");
+  }
+}
+
+TEST_F(Win32Form1, EnterAndEscCalculateOnlyOnTheButton) {
+  TypeMasses({L"20", L"80", L"100", L"100", L"75", L"85"});
+  Key(VK_RETURN);
+  Key(VK_ESCAPE);
+  EXPECT_EQ(Text(Box(Field::ms)), "");
+  EXPECT_TRUE(form_->IsOpen()) << "Esc closes nothing";
+  SetFocus(form_->Command1());
+  Key(VK_RETURN);
+  EXPECT_EQ(Text(Box(Field::ms)), "2.78125");
+  EXPECT_TRUE(watch_->Take().empty());
+}
+
+TEST_F(Win32Form1, TabFollowsTheTabIndexBothWays) {
+  const char* order[] = {"s236",   "s118",     "s06",    "s03",   "s015",  "ms",
+                         "cx",     "Command1", "sb015",  "sb03",  "sb06",  "sb118",
+                         "sb236",  "sb475",    "lsb015", "lsb03", "lsb06", "lsb118",
+                         "lsb236", "lsb475",   "ss",     "s475"};
+  for (const char* next : order) {
+    Key(VK_TAB);
+    EXPECT_EQ(NameOf(GetFocus()), next);
+  }
+  Key(VK_TAB, VK_SHIFT);
+  EXPECT_EQ(NameOf(GetFocus()), "ss");
+}
+
+TEST_F(Win32Form1, CtrlASelectsTheWholeBox) {
+  Type(Box(Field::s118), L"101.1");
+  SendMessageW(Box(Field::s118), EM_SETSEL, 2, 2);
+  Key('A', VK_CONTROL);
+  DWORD from = 1, to = 0;
+  SendMessageW(Box(Field::s118), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+               reinterpret_cast<LPARAM>(&to));
+  EXPECT_EQ(from, 0u);
+  EXPECT_EQ(to, 5u);
+  EXPECT_EQ(Text(Box(Field::s118)), "101.1") << "no control character typed";
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

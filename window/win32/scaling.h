@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include "window/control_table.h"
+
+namespace window {
+
+// The window's own dots per inch: its monitor's on Windows 10 (1607) and
+// later, the screen's before. Looked up at run time, so that the program
+// still starts on Windows 7.
+UINT WindowDpi(HWND window);
+
+// Twips (1/1440 inch) as pixels at `dpi`, rounded: 15 twips to the pixel at
+// 96 dpi. A line is a one-pixel rule at 96 dpi, thicker in proportion.
+int Scale(int twips, UINT dpi);
+RECT ControlRect(const ControlSpec& spec, UINT dpi);
+
+// The outer size of a window with that style whose client area is the
+// table's at `dpi`.
+SIZE WindowSize(DWORD style, DWORD ex_style, UINT dpi);
+
+// The Simplified Chinese dialog face, SimSun, at 9 points for `dpi`: the
+// face the layout was drawn for, whose line fits the 17 to 19 px boxes.
+HFONT CreateDialogFont(UINT dpi);
+
+}  // namespace window
