@@ -1,5 +1,7 @@
 # The two commands a newcomer types: `make run` and `make test`.
 # WINDOW=OFF builds and tests the grading library alone, without Qt.
+# `make windows` cross-builds the Windows program, its packages and tests
+# (build-windows/), and runs the tests under Wine.
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
 WINDOW ?= ON
@@ -7,7 +9,7 @@ CMAKE_ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEP_GROUPS = core $(if $(filter ON,$(WINDOW)),window)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench windows clean
 
 deps:
 	@scripts/install-deps.sh $(DEP_GROUPS)
@@ -28,5 +30,8 @@ bench: build
 	@$(BUILD)/bench/grading_bench
 	@if [ "$(WINDOW)" = ON ]; then $(BUILD)/bench/window_bench && bench/startup.sh $(BUILD); fi
 
+windows:
+	@scripts/windows.sh $(CMAKE_ARGS)
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) build-windows

@@ -8,7 +8,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sieve analysis of sand: grading table and
 if(WIN32)
   set(CPACK_GENERATOR ZIP NSIS64)
   set(CPACK_STRIP_FILES ON)
-  set(CPACK_PACKAGE_FILE_NAME vellacor-${PROJECT_VERSION}-win64)
+  set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win64)  # what the packages are called
+  set(CPACK_PACKAGE_FILE_NAME ${VELLACOR_PACKAGE})
   include(${CMAKE_CURRENT_LIST_DIR}/nsis.cmake)
 else()
   set(CPACK_GENERATOR DEB)

@@ -36,3 +36,11 @@ wine_prefix() {
     touch "$prefix/.ready"
   ) 9>"$prefix.lock"
 }
+
+# Makes the prefix $1 if need be and starts Wine's own services in it, with
+# their output going nowhere: started by a test instead, they would inherit
+# its output, and ctest would wait for them to close it.
+wine_session() {
+  wine_prefix "$1"
+  WINEPREFIX=$1 "$wine64" wineboot </dev/null >/dev/null 2>&1
+}

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the given prefix, made on first use:
-# ctest's emulator for the cross build.
+# ctest's emulator for the cross build. GUI programs need an X display.
 #   scripts/wine-run.sh PREFIX PROGRAM.exe [ARGS...]
 set -euo pipefail
 . "$(dirname "$0")/wine-env.sh"
 prefix=$1
 shift
-wine_prefix "$prefix"
+wine_session "$prefix"
 WINEPREFIX=$prefix exec "$wine64" "$@"

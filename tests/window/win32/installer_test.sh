@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The installer under Wine, as a lab PC without administrator rights meets
+# it: a silent install for the current user, a start of the installed
+# program, a silent uninstall that leaves nothing behind.
+#   installer_test.sh PREFIX SETUP.exe START_AND_CLOSE.exe
+set -euo pipefail
+. "$(dirname "$0")/../../../scripts/wine-env.sh"
+prefix=$1 setup=$2 starter=$3
+[ -f "$setup" ] || { echo "no $setup: make the packages first (cpack)" >&2; exit 1; }
+wine_prefix "$prefix"
+export WINEPREFIX=$prefix
+unix() { "$wine64" winepath -u "$1" | tr -d '\r'; }
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vellacor'
+local_app=$("$wine64" cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')
+programs=$("$wine64" cmd /c 'echo %APPDATA%' | tr -d '\r')'\Microsoft\Windows\Start Menu\Programs'
+dir=$(unix "$local_app\\Programs\\Vellacor")
+shortcut=$(unix "$programs\\Vellacor.lnk")
+fail() { echo "installer_test: $*" >&2; exit 1; }
+
+"$wine64" "$setup" /S
+[ -f "$dir/vellacor.exe" ] || fail "no vellacor.exe in $dir"
+[ -f "$dir/README.txt" ] || fail "no README.txt in $dir"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut"
+"$wine64" reg query "$key" /v DisplayName | grep -q Vellacor || fail "not among the installed programs"
+echo "installed into $dir, with its shortcut and uninstall entry"
+
+"$wine64" "$starter" "$local_app\\Programs\\Vellacor\\vellacor.exe" ||
+  fail "the installed program did not show its window and end when closed"
+echo "the installed program started, showed its window and ended when closed"
+
+# The uninstaller runs on from a copy of itself: wait for it to finish.
+"$wine64" "$local_app\\Programs\\Vellacor\\uninstall.exe" /S
+for _ in $(seq 100); do [ -e "$dir" ] || break; sleep 0.2; done
+[ ! -e "$dir" ] || fail "$dir is still there: $(ls -A "$dir")"
+[ ! -e "$shortcut" ] || fail "the shortcut is still there"
+! "$wine64" reg query "$key" >/dev/null 2>&1 || fail "still among the installed programs"
+echo "uninstalled: no folder, no shortcut, no entry left"

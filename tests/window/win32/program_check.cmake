@@ -1,0 +1,27 @@
+cmake_minimum_required(VERSION 3.25)
+# The program as shipped (stripped, as cpack ships it) must run from a USB
+# stick on any Windows: it may import only DLLs that every Windows has, and
+# it stays under 1 MiB.
+#   cmake -DPROGRAM=vellacor.exe -DOBJDUMP=... -DSTRIP=... -P program_check.cmake
+set(allowed ADVAPI32 COMCTL32 GDI32 KERNEL32 MSVCRT OLE32 OLEACC OLEAUT32 SHELL32 USER32)
+set(shipped ${PROGRAM}.shipped)
+execute_process(COMMAND ${STRIP} -o ${shipped} ${PROGRAM} COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${OBJDUMP} -p ${shipped} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
+set(failed "")
+foreach(line IN LISTS imports)
+  string(REGEX REPLACE "DLL Name: ([^.]+)\\.dll" "\\1" dll "${line}")
+  string(TOUPPER "${dll}" dll)
+  message(STATUS "imports ${dll}")
+  if(NOT dll IN_LIST allowed)
+    list(APPEND failed "${dll}")
+  endif()
+endforeach()
+file(SIZE ${shipped} size)
+message(STATUS "size ${size} bytes")
+if(failed)
+  message(FATAL_ERROR "imports DLLs that not every Windows has: ${failed}")
+endif()
+if(size GREATER_EQUAL 1048576)
+  message(FATAL_ERROR "${size} bytes: not under 1 MiB")
+endif()
