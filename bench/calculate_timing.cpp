@@ -3,9 +3,9 @@
 // the two builds compare like with like.
 //   calculate_timing   ->   "Calculate: <median ns> ns (...)"
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
-#include <vector>
 
 #include "bench/sample_sheet.h"
 #include "grading/calculate.h"
@@ -31,8 +31,8 @@ int main() {
   long calls = 1000;  // grown until a batch lasts 50 ms, well above the clock's grain
   while (TimeBatch(sheet, calls) * static_cast<double>(calls) < 50e6) calls *= 2;
   constexpr int kBatches = 21;
-  std::vector<double> times;
-  for (int i = 0; i < kBatches; ++i) times.push_back(TimeBatch(sheet, calls));
+  std::array<double, kBatches> times{};
+  for (double& time : times) time = TimeBatch(sheet, calls);
   std::sort(times.begin(), times.end());
   std::printf("Calculate: %.0f ns (median of %d batches of %ld calls; range %.0f to %.0f)\n",
               times[kBatches / 2], kBatches, calls, times.front(), times.back());
