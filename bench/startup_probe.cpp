@@ -1,7 +1,8 @@
 // Starts a program and measures it as a user meets it: the time from exec
-// until its first top-level window is mapped on the X display, and its peak
-// resident memory once it has had a moment to paint.
-//   startup_probe PROGRAM   ->   "<milliseconds> <peak kB>"
+// until its first top-level window (or the first of that title) is mapped
+// on the X display, and its peak resident memory once it has had a moment
+// to paint. A title matters under Wine, which maps helper windows too.
+//   startup_probe [-t TITLE] PROGRAM [ARGS...]   ->   "<milliseconds> <peak kB>"
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -10,11 +11,31 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
+namespace {
+
+// Whether the mapped window is the one waited for.
+bool IsWanted(Display* display, Window window, const char* title) {
+  if (!title) return true;
+  char* name = nullptr;
+  const bool same = XFetchName(display, window, &name) && std::strcmp(name, title) == 0;
+  if (name) XFree(name);
+  return same;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  const char* title = nullptr;
+  if (argc > 2 && std::strcmp(argv[1], "-t") == 0) {
+    title = argv[2];
+    argv += 2;
+    argc -= 2;
+  }
   if (argc < 2) {
-    std::fputs("usage: startup_probe PROGRAM [ARGS...]\n", stderr);
+    std::fputs("usage: startup_probe [-t TITLE] PROGRAM [ARGS...]\n", stderr);
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -34,7 +55,7 @@ int main(int argc, char* argv[]) {
   XEvent event;
   do {
     XNextEvent(display, &event);
-  } while (event.type != MapNotify);
+  } while (event.type != MapNotify || !IsWanted(display, event.xmap.window, title));
   const auto mapped = std::chrono::steady_clock::now();
 
   std::this_thread::sleep_for(std::chrono::milliseconds(500));

@@ -14,14 +14,9 @@ cmake --build --preset windows -j "$(nproc)"
 prefix=$PWD/build-windows/wine
 export WINEPREFIX=$prefix
 
-# A display of our own, whatever the machine has: Xvfb picks a free number.
-numberfile=$(mktemp)
-Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$numberfile" 2>/dev/null &
-xvfb=$!
-trap '"$wineserver" -k 2>/dev/null; kill $xvfb 2>/dev/null; rm -f "$numberfile"' EXIT
-for _ in $(seq 100); do [ -s "$numberfile" ] && break; sleep 0.05; done
-[ -s "$numberfile" ] || { echo "windows: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$numberfile")
+. scripts/private-display.sh
+cleanup() { "$wineserver" -k 2>/dev/null; }
+private_display
 
 # One Wine server for all the tests, so that none pays for a cold start; a
 # server left from earlier would know another display.

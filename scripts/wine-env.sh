@@ -24,6 +24,8 @@ wine_prefix() {
     [ -f "$prefix/.ready" ] && exit 0
     export WINEPREFIX=$prefix
     "$wine64" wineboot --init >/dev/null 2>&1
+    # Wine's symbol font, for the glyphs of its title bar buttons.
+    [ -f /usr/share/wine/fonts/marlett.ttf ] && cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
     "$wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     "$wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
       >/dev/null 2>&1
@@ -33,6 +35,7 @@ wine_prefix() {
       "$wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$font" /f \
         >/dev/null 2>&1
     done
+    "$wineserver" -w  # the settings saved, and in force from the next start
     touch "$prefix/.ready"
   ) 9>"$prefix.lock"
 }
