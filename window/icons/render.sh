@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Renders the icon's PNG sizes and the Windows .ico (16, 24, 32, 48 and 256
-# px) from vellacor.svg (needs ImageMagick with its SVG coder: scripts/install-deps.sh
-# docs); they are committed so that a
-# build needs no SVG renderer.
+# px) from vellacor.svg; they are committed so that a build needs no SVG
+# renderer. Needs ImageMagick with its SVG coder (scripts/install-deps.sh docs).
 set -euo pipefail
 cd "$(dirname "$0")"
 for size in 16 24 32 48 64; do
