@@ -26,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     return DefWindowProcW(hwnd, message, wparam, lparam);
   };
   floor_class.hInstance = instance;
-  floor_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  floor_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   floor_class.lpszClassName = L"Floor";
   RegisterClassW(&floor_class);
   constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;

@@ -42,8 +42,8 @@ bool SaveBmp(const wchar_t* path, const RECT& area) {
   info.biPlanes = 1;
   info.biBitCount = 24;
   info.biCompression = BI_RGB;
-  const DWORD row = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  std::vector<BYTE> pixels(row * static_cast<DWORD>(height));
+  const std::size_t row = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+  std::vector<BYTE> pixels(row * static_cast<std::size_t>(height));
   GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
             reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
   DeleteObject(bitmap);

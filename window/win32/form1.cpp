@@ -67,7 +67,7 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  form_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  form_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   form_class.lpszClassName = kClassName;
   RegisterClassExW(&form_class);  // fails harmlessly when a Form1 came before
 }
