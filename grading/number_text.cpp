@@ -10,17 +10,25 @@
 namespace grading {
 namespace {
 
+// What may stand around a number, in UTF-8: space and tab; the line break
+// (CR, LF) a cell copied from a spreadsheet ends with; the no-break space
+// (U+00A0); the ideographic space (U+3000) of a Chinese input method.
+constexpr std::array<std::string_view, 6> kBlanks = {" ",  "\t",       "\r",
+                                                     "\n", "\xC2\xA0", "\xE3\x80\x80"};
+
 // Length of the blank starting at text[i], or 0 when none starts there.
 std::size_t BlankAt(std::string_view text, std::size_t i) {
-  if (text[i] == ' ' || text[i] == '\t') return 1;
-  if (text.substr(i, 3) == "\xE3\x80\x80") return 3;  // U+3000 ideographic space
+  for (std::string_view blank : kBlanks) {
+    if (text.substr(i).starts_with(blank)) return blank.size();
+  }
   return 0;
 }
 
 // Length of the blank ending just before text[end], or 0 when none ends there.
 std::size_t BlankBefore(std::string_view text, std::size_t end) {
-  if (text[end - 1] == ' ' || text[end - 1] == '\t') return 1;
-  if (end >= 3 && text.substr(end - 3, 3) == "\xE3\x80\x80") return 3;
+  for (std::string_view blank : kBlanks) {
+    if (text.substr(0, end).ends_with(blank)) return blank.size();
+  }
   return 0;
 }
 

@@ -14,8 +14,9 @@ struct ParsedNumber {
 
 // Reads a decimal number to the nearest single-precision value:
 //   [blanks] [+|-] digits-with-at-most-one-point [(E|e) [+|-] digits] [blanks]
-// Blanks are space, tab and the ideographic space; fullwidth digits, point,
-// signs and E read as their ASCII forms, as a Chinese input method types them.
+// Blanks are space, tab, carriage return, line feed, the no-break space and
+// the ideographic space; fullwidth digits, point, signs and E read as their
+// ASCII forms, as a Chinese input method types them.
 // A value too small for single precision reads as (signed) zero; one beyond
 // the largest finite single is out of range. Locale plays no part.
 ParsedNumber ParseNumber(std::string_view text);

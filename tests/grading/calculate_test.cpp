@@ -207,5 +207,32 @@ TEST(SandClass, BoundsBelongToTheirRange) {
   EXPECT_FALSE(ClassOf(3.7000003f).has_value());
 }
 
+// The ranges and texts as a user reads them, written out here rather than
+// taken from the table they check: a moved bound or a changed letter shows.
+TEST(SandClass, EachBoundHoldsAndTheNextFloatBeyondDoesNot) {
+  const std::string coarse = "粗砂，平均粒径为o．5mm以上";
+  const std::string medium = "中砂，平均粒径为o．5—0．35mm";
+  const std::string fine = "细砂，平均粒径为0．35—0．25mm";
+  const std::string extra_fine = "特细砂，平均粒径为o．25mm以下";
+  struct Row {
+    float modulus;
+    std::string text;
+  };
+  const Row rows[] = {
+      {3.7000003f, ""}, {3.7f, coarse},     {3.1f, coarse},     {3.0999997f, ""},
+      {3.0000002f, ""}, {3.0f, medium},     {2.3f, medium},     {2.2999997f, ""},
+      {2.2000003f, ""}, {2.2f, fine},       {1.6f, fine},       {1.5999999f, ""},
+      {1.5000001f, ""}, {1.5f, extra_fine}, {0.7f, extra_fine}, {0.6999999f, ""},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(ClassOf(row.modulus).value_or(""), row.text) << row.modulus;
+  }
+  // The moduli beyond the bounds are the very next floats.
+  EXPECT_EQ(std::nextafter(3.7f, 4.0f), 3.7000003f);
+  EXPECT_EQ(std::nextafter(3.1f, 0.0f), 3.0999997f);
+  EXPECT_EQ(std::nextafter(1.6f, 0.0f), 1.5999999f);
+  EXPECT_EQ(std::nextafter(0.7f, 0.0f), 0.6999999f);
+}
+
 }  // namespace
 }  // namespace grading

@@ -43,6 +43,18 @@ TEST(ParseNumber, AcceptsTheNotationsOfTheSheet) {
       {"＋4", 4.0f},
       {"１ｅ２", 100.0f},
       {"1Ｅ－2", 0.01f},
+      {"12.5\r\n", 12.5f},  // a cell copied from a spreadsheet
+      {"12.5\n", 12.5f},
+      {"\xC2\xA0"
+       "12.5\xC2\xA0",
+       12.5f},  // no-break spaces
+      {"\r\n\t 7", 7.0f},
+      {" 12.", 12.0f},
+      {"１２．", 12.0f},
+      {"　１２．\r\n", 12.0f},
+      {"12.5" + std::string(60, '0'), 12.5f},  // 64 characters: the short buffer's edge
+      {"12.5" + std::string(61, '0'), 12.5f},  // 65: one beyond it
+      {std::string(62, ' ') + "12", 12.0f},
       // Nearest binary32 straight from the decimal: through double this
       // rounds to the midpoint 1 + 2^-24 first and then down to 1.
       {"1.0000000596046447753906251", one_up},
@@ -95,6 +107,14 @@ TEST(ParseNumber, RejectsEverythingElse) {
       {"1e5.5", nan},
       {"1.2.3", nan},
       {"1 2", nan},
+      {"12.5\n34", nan},  // two cells are not one number
+      {"12.5\r\n34\r\n", nan},
+      {"\r\n", nan},
+      {"１ａ２", nan},  // fullwidth letters other than Ｅ and ｅ
+      {"１２Ａ", nan},
+      {"％", nan},
+      {"伐", nan},  // another three-byte character
+      {"1伐", nan},
       {"--1", nan},
       {"+-1", nan},
       {"1-", nan},
@@ -135,6 +155,23 @@ TEST(FormatNumber, ShowsAtMostSevenSignificantDigits) {
       {1e7f, "1e+07"},
       {12345678.0f, "1.234568e+07"},
       {0.0001f, "0.0001"},
+      {0.00035f, "0.00035"},
+      {0.001f, "0.001"},
+      {0.0025f, "0.0025"},
+      {0.01f, "0.01"},  // a 0.05 g mass
+      {0.05f, "0.05"},
+      {0.1f, "0.1"},
+      {0.75f, "0.75"},
+      {1.5f, "1.5"},
+      {12.5f, "12.5"},
+      {99.9f, "99.9"},
+      {123.4f, "123.4"},
+      {500.0f, "500"},
+      {1234.5f, "1234.5"},
+      {25000.0f, "25000"},
+      {123456.7f, "123456.7"},
+      {1e6f, "1000000"},
+      {2500000.0f, "2500000"},
       {-0.00012345f, "-0.00012345"},
       {1e-5f, "1e-05"},
       {FLT_MAX, "3.402823e+38"},
