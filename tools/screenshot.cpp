@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   window::LoadQtTranslations(app);
+  window::InstallAccessibleRoles();
   QApplication::setFont(window::DialogFont());
   window::Form1 form;
   form.show();

@@ -17,4 +17,9 @@ void LoadQtTranslations(QApplication& app);
 // The sieve, at 16, 24 and 32 pixels and larger, embedded in the program.
 QIcon AppIcon();
 
+// Screen readers meet Form1 as a window (a frame), as they do the windows of
+// other programs, rather than as a filler, which a bare top-level QWidget is;
+// and its lines as separators.
+void InstallAccessibleRoles();
+
 }  // namespace window

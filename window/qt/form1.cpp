@@ -8,6 +8,7 @@
 #include <climits>
 
 #include "window/messages.h"
+#include "window/qt/ink_centring.h"
 #include "window/qt/qt_text.h"
 
 namespace window {
@@ -27,13 +28,25 @@ Form1::Form1(QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kTitle));
   setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
-  for (const ControlSpec& spec : kControls) Build(spec);
+  InkCentring centring(font());
+  QLabel* label = nullptr;  // the label standing before the next box
+  for (const ControlSpec& spec : kControls) {
+    QWidget* widget = Build(spec);
+    if (spec.kind == kLabel) label = static_cast<QLabel*>(widget);
+    if (spec.kind == kTextBox) {
+      auto* box = static_cast<QLineEdit*>(widget);
+      box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      box->setTextMargins(0, centring.TopMargin(box->height()), 0, 0);
+    }
+    // A screen reader relates the box to its label ("4.75"), beside its name.
+    if (spec.kind == kTextBox && label) label->setBuddy(widget);
+  }
   SetTabOrder();
   CentreOnScreen();
   Load();
 }
 
-void Form1::Build(const ControlSpec& spec) {
+QWidget* Form1::Build(const ControlSpec& spec) {
   QWidget* widget = nullptr;
   switch (spec.kind) {
     case kLabel:
@@ -63,6 +76,7 @@ void Form1::Build(const ControlSpec& spec) {
   QRect rect = Pixels(spec);
   if (spec.kind == kLine) rect.setHeight(1);
   widget->setGeometry(rect);
+  return widget;
 }
 
 QLineEdit* Form1::BuildTextBox(const ControlSpec& spec) {

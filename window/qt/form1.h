@@ -24,7 +24,7 @@ class Form1 : public QWidget {
   const grading::SieveSheet& Sheet() const { return sheet_; }
 
  private:
-  void Build(const ControlSpec& spec);
+  QWidget* Build(const ControlSpec& spec);
   QLineEdit* BuildTextBox(const ControlSpec& spec);
   void SetTabOrder();
   void CentreOnScreen();

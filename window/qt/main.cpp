@@ -27,6 +27,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Vellacor"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
   window::LoadQtTranslations(app);
+  window::InstallAccessibleRoles();
   QApplication::setFont(window::DialogFont());
   QApplication::setWindowIcon(window::AppIcon());
   window::Form1 form;

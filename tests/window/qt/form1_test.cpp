@@ -1,17 +1,23 @@
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
+#include <QtMath>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
 #include "grading/sand_class.h"
 #include "grading/sieve_column.h"
+#include "tests/window/qt/ink.h"
 #include "window/qt/app_setup.h"
 #include "window/qt/form1.h"
 #include "window/qt/qt_text.h"
@@ -32,6 +38,10 @@ struct Seen {
 };
 
 }  // namespace
+
+// Text drawn at another sub-pixel position may gain or lose a row or column
+// of ink at scales above 1; at 1 it may not.
+int Phase(qreal dpr) { return dpr > 1 ? 1 : 0; }
 
 class Form1Test : public QObject {
  private:
@@ -237,6 +247,46 @@ class Form1Test : public QObject {
              qPrintable(texts.join(QLatin1Char(' '))));
   }
 
+  // Whatever a box may hold (digits, Han text, brackets, descenders) shows
+  // whole and in its middle, as does the button's caption; at each scale
+  // the suite runs at (1, 1.5 and 2).
+  void textFitsEveryBoxAndTheButton() {
+    const qreal dpr = form_->devicePixelRatio();
+    QApplication::focusWidget()->clearFocus();  // no caret in the pictures
+    struct Shown {
+      QWidget* widget;
+      QString text;
+    };
+    std::vector<Shown> shown;
+    for (QLineEdit* box : form_->findChildren<QLineEdit*>()) {
+      for (const char* text : {"gjy(12)", "（砂）gj"})
+        shown.push_back({box, QString::fromUtf8(text)});
+    }
+    shown.push_back({form_->Command1(), form_->Command1()->text()});
+    for (const Shown& item : shown) {
+      auto* box = qobject_cast<QLineEdit*>(item.widget);
+      if (box) {
+        box->setText(item.text);
+        box->setCursorPosition(0);
+      }
+      const QImage image = item.widget->grab().toImage();
+      // A box's paper inside its frame; the button's face inside its bevel.
+      const int edge =
+          qRound((box ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 2) * dpr);
+      const QRect inside =
+          box ? InsideFrame(image, edge + 1) : image.rect().adjusted(edge, edge, -edge, -edge);
+      const InkRows ink = FindInk(image, inside);
+      const QString what = item.widget->objectName() + QLatin1Char(' ') + item.text;
+      QVERIFY2(ink.Height() >= FreeInk(item.text, item.widget->font(), dpr).Height() - Phase(dpr),
+               qPrintable(what + QStringLiteral(" is clipped")));
+      const int above = ink.top - inside.top();
+      const int below = inside.bottom() - ink.bottom;
+      // Centred within a pixel: the ink's middle at most one from the box's.
+      QVERIFY2(qAbs(above - below) <= qRound(2 * dpr),
+               qPrintable(what + QStringLiteral(": %1 px above, %2 below").arg(above).arg(below)));
+    }
+  }
+
   void enterCalculatesOnlyOnTheButton() {
     Type({"20", "80", "100", "100", "75", "85"});
     QTest::keyClick(Box(Field::s015), Qt::Key_Return);
@@ -244,7 +294,84 @@ class Form1Test : public QObject {
     QCOMPARE(Box(Field::ms)->text(), QString());
     form_->Command1()->setFocus();
     QTest::keyClick(form_->Command1(), Qt::Key_Return);
-    QCOMPARE(Box(Field::ms)->text(), QStringLiteral("2.78125"));
+    // Found by their names, as a screen reader or another program finds them.
+    QCOMPARE(form_->findChild<QLineEdit*>(QStringLiteral("ms"))->text(), QStringLiteral("2.78125"));
+    QCOMPARE(form_->findChild<QLineEdit*>(QStringLiteral("cx"))->text(),
+             QStringLiteral("中砂，平均粒径为o．5—0．35mm"));
+  }
+
+  void startsWithItsFontIconAndLanguage() {
+    const QFont font = window::DialogFont();
+    QCOMPARE(font.pointSize(), 9);
+    const QString face = QFontInfo(font).family();
+    QVERIFY2(QFontDatabase::writingSystems(face).contains(QFontDatabase::SimplifiedChinese),
+             qPrintable(face));
+    QCOMPARE(face, QStringLiteral("WenQuanYi Micro Hei"));  // where installed, as here
+    const QList<QSize> sizes = window::AppIcon().availableSizes();
+    for (int size : {16, 24, 32}) QVERIFY(sizes.contains(QSize(size, size)));
+  }
+
+  // What a user sees of the layout, not a copy of the table: every caption
+  // whole, each row's boxes left to right in sieve order and apart, and
+  // everything inside the window.
+  void captionsShowWholeAndRowsRunInSieveOrder() {
+    const QList<QWidget*> boxes = [this] {
+      QList<QWidget*> list;
+      for (QWidget* widget : form_->findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPushButton*>(widget)) list << widget;
+      }
+      return list;
+    }();
+    const qreal dpr = form_->devicePixelRatio();
+    for (QLabel* label : form_->findChildren<QLabel*>()) {
+      const QImage drawn = label->grab().toImage();
+      const InkRows across = FindInkColumns(drawn);
+      const int free = FindInkColumns(FreeText(label->text(), label->font(), dpr)).Height();
+      QVERIFY2(across.Height() >= free - Phase(dpr) && across.bottom < drawn.width() - 1,
+               qPrintable(label->text() + QStringLiteral(" is cut off")));
+      const InkRows down = FindInk(drawn, drawn.rect());
+      const QRect ink = QRect(QPoint(qFloor(across.top / dpr), qFloor(down.top / dpr)),
+                              QPoint(qFloor(across.bottom / dpr), qFloor(down.bottom / dpr)))
+                            .translated(label->pos());
+      for (QWidget* box : boxes) {
+        QVERIFY2(!box->geometry().intersects(ink),
+                 qPrintable(box->objectName() + QStringLiteral(" covers ") + label->text()));
+      }
+    }
+    const char* rows[][6] = {{"s475", "s236", "s118", "s06", "s03", "s015"},
+                             {"sb475", "sb236", "sb118", "sb06", "sb03", "sb015"},
+                             {"lsb475", "lsb236", "lsb118", "lsb06", "lsb03", "lsb015"}};
+    for (const auto& row : rows) {
+      for (int i = 1; i < 6; ++i) {
+        const QRect left = form_->findChild<QWidget*>(QString::fromLatin1(row[i - 1]))->geometry();
+        const QRect right = form_->findChild<QWidget*>(QString::fromLatin1(row[i]))->geometry();
+        QVERIFY2(left.right() < right.left(), row[i]);
+      }
+    }
+    for (QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      QVERIFY2(form_->rect().contains(child->geometry()), qPrintable(child->objectName()));
+    }
+  }
+
+  // A screen reader meets a window, each box named and related to its label,
+  // and the three rules as separators.
+  void screenReadersFindTheWindowItsBoxesAndTheirLabels() {
+    QCOMPARE(QAccessible::queryAccessibleInterface(form_.get())->role(), QAccessible::Window);
+    const std::pair<const char*, const char*> labelled[] = {
+        {"s475", "Label1"}, {"sb236", "Label15"}, {"lsb015", "Label18"},
+        {"cx", "Label8"},   {"ms", "Label7"},     {"ss", "Label24"}};
+    for (auto [box, label] : labelled) {
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(
+          form_->findChild<QWidget*>(QString::fromLatin1(box)));
+      const auto relations = face->relations(QAccessible::Label);
+      QVERIFY2(relations.size() == 1, box);
+      QCOMPARE(relations[0].first->object()->objectName(), QString::fromLatin1(label));
+    }
+    int separators = 0;
+    for (QFrame* frame : form_->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
+      separators += QAccessible::queryAccessibleInterface(frame)->role() == QAccessible::Separator;
+    }
+    QCOMPARE(separators, 3);
   }
 };
 
@@ -252,6 +379,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setFont(window::DialogFont());
   window::LoadQtTranslations(app);
+  window::InstallAccessibleRoles();
   Form1Test test;
   return QTest::qExec(&test, argc, argv);
 }

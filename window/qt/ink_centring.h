@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFont>
+#include <QMap>
+
+namespace window {
+
+// Qt centres a box's line (ascent and descent), not its ink, and a CJK face
+// keeps room above its tallest glyphs: in boxes a line and a bit high, its
+// descenders would sit on the bottom frame. This finds, for each height of
+// box, the top margin that centres the ink of the tallest and deepest
+// glyphs a box may show, from a box of that height drawn once, its line set
+// to the top (where each pixel of margin moves the text by one pixel).
+class InkCentring {
+ public:
+  explicit InkCentring(const QFont& font);
+  ~InkCentring();
+  InkCentring(const InkCentring&) = delete;
+  InkCentring& operator=(const InkCentring&) = delete;
+
+  // The top margin for a top-aligned box `height` pixels high.
+  int TopMargin(int height);
+
+ private:
+  const QFont font_;
+  QMap<int, int> margins_;  // by height
+};
+
+}  // namespace window
