@@ -21,11 +21,11 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 declare -A times mems
 for program in floor vellacor; do times[$program]=""; mems[$program]=""; done
 "$probe" "$build/bench/startup_floor" >/dev/null  # warm the caches once
-"$probe" "$build/window/vellacor" >/dev/null
+"$probe" "$build/window/qt/vellacor" >/dev/null
 for _ in $(seq "$runs"); do
   for program in floor vellacor; do
     path=$build/bench/startup_floor
-    [ "$program" = vellacor ] && path=$build/window/vellacor
+    [ "$program" = vellacor ] && path=$build/window/qt/vellacor
     read -r ms kb < <("$probe" "$path")
     times[$program]+="$ms"$'\n'
     mems[$program]+="$kb"$'\n'

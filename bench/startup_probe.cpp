@@ -4,6 +4,7 @@
 // to paint. A title matters under Wine, which maps helper windows too.
 //   startup_probe [-t TITLE] PROGRAM [ARGS...]   ->   "<milliseconds> <peak kB>"
 #include <X11/Xlib.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -52,10 +53,22 @@ int main(int argc, char* argv[]) {
     execv(argv[1], argv + 1);
     _exit(127);
   }
+  // Waits for the window, or for the program to end without one.
   XEvent event;
-  do {
-    XNextEvent(display, &event);
-  } while (event.type != MapNotify || !IsWanted(display, event.xmap.window, title));
+  pollfd connection = {ConnectionNumber(display), POLLIN, 0};
+  for (;;) {
+    if (XPending(display)) {
+      XNextEvent(display, &event);
+      if (event.type == MapNotify && IsWanted(display, event.xmap.window, title)) break;
+      continue;
+    }
+    int status = 0;
+    if (waitpid(child, &status, WNOHANG) == child) {
+      std::fprintf(stderr, "startup_probe: %s ended without showing its window\n", argv[1]);
+      return 1;
+    }
+    poll(&connection, 1, 10);
+  }
   const auto mapped = std::chrono::steady_clock::now();
 
   std::this_thread::sleep_for(std::chrono::milliseconds(500));

@@ -10,4 +10,4 @@ if [ "$(uname)" = Linux ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "
   echo "run: no display to show the window on; on a machine without one, try: xvfb-run make run" >&2
   exit 1
 fi
-exec "$build/window/vellacor"
+exec "$build/window/qt/vellacor"
