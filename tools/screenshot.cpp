@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
   QApplication::setFont(window::DialogFont());
   window::Form1 form;
   form.show();
+  QApplication::processEvents();  // the window's start-up work after showing
   const char* masses[] = {"20", "80", "100", "100", "75", "85"};
   for (std::size_t i = 0; i < grading::kSieveColumns.size(); ++i) {
     form.Box(grading::kSieveColumns[i].mass)->setText(QString::fromLatin1(masses[i]));

@@ -13,3 +13,33 @@ large=$(mktemp --suffix=.png)
 trap 'rm -f "$large"' EXIT
 convert -background none -density 1536 vellacor.svg -resize 256x256 -strip -depth 8 "$large"
 convert vellacor-16.png vellacor-24.png vellacor-32.png vellacor-48.png "$large" vellacor.ico
+
+# The window's own sizes as raw RGBA pixels, compiled into the Qt program:
+# a PNG costs start-up time to decode.
+{
+  echo '// Made by window/icons/render.sh from vellacor.svg; do not edit.'
+  echo '#pragma once'
+  echo
+  echo '#include <array>'
+  echo
+  echo 'namespace window {'
+  echo
+  echo '// clang-format off'
+  for size in 16 24 32; do
+    echo "inline constexpr unsigned char kIcon${size}[] = {"
+    convert "vellacor-$size.png" -depth 8 rgba:- | od -An -v -tx1 | sed 's/ \([0-9a-f][0-9a-f]\)/0x\1,/g; s/^/   /'
+    echo '};'
+  done
+  echo '// clang-format on'
+  echo
+  echo '// An image of the icon: its size in pixels, and its pixels, RGBA by rows.'
+  echo 'struct IconImage {'
+  echo '  int size;'
+  echo '  const unsigned char* rgba;'
+  echo '};'
+  echo
+  echo 'inline constexpr std::array<IconImage, 3> kIconImages = {'
+  echo '    {{16, kIcon16}, {24, kIcon24}, {32, kIcon32}}};'
+  echo
+  echo '}  // namespace window'
+} >vellacor_icon.h

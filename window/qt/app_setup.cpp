@@ -5,9 +5,12 @@
 #include <QFont>
 #include <QFrame>
 #include <QIcon>
+#include <QImage>
 #include <QLibraryInfo>
+#include <QPixmap>
 #include <QTranslator>
 
+#include "window/icons/vellacor_icon.h"
 #include "window/qt/form1.h"
 
 namespace window {
@@ -56,8 +59,9 @@ void InstallAccessibleRoles() {
 
 QIcon AppIcon() {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64}) {
-    icon.addFile(QStringLiteral(":/icons/vellacor-%1.png").arg(size), QSize(size, size));
+  for (const IconImage& image : kIconImages) {
+    icon.addPixmap(
+        QPixmap::fromImage(QImage(image.rgba, image.size, image.size, QImage::Format_RGBA8888)));
   }
   return icon;
 }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <climits>
 
 #include "window/messages.h"
@@ -28,22 +29,27 @@ Form1::Form1(QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kTitle));
   setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
-  InkCentring centring(font());
   QLabel* label = nullptr;  // the label standing before the next box
   for (const ControlSpec& spec : kControls) {
     QWidget* widget = Build(spec);
     if (spec.kind == kLabel) label = static_cast<QLabel*>(widget);
-    if (spec.kind == kTextBox) {
-      auto* box = static_cast<QLineEdit*>(widget);
-      box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      box->setTextMargins(0, centring.TopMargin(box->height()), 0, 0);
-    }
     // A screen reader relates the box to its label ("4.75"), beside its name.
     if (spec.kind == kTextBox && label) label->setBuddy(widget);
   }
   SetTabOrder();
   CentreOnScreen();
   Load();
+  // The boxes open empty: their text is placed once the window is up, and
+  // it shows no sooner for being placed before.
+  QTimer::singleShot(0, this, &Form1::CentreText);
+}
+
+void Form1::CentreText() {
+  InkCentring centring(font());
+  for (QLineEdit* box : boxes_) {
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setTextMargins(0, centring.TopMargin(box->height()), 0, 0);
+  }
 }
 
 QWidget* Form1::Build(const ControlSpec& spec) {

@@ -27,6 +27,7 @@ class Form1 : public QWidget {
   QWidget* Build(const ControlSpec& spec);
   QLineEdit* BuildTextBox(const ControlSpec& spec);
   void SetTabOrder();
+  void CentreText();
   void CentreOnScreen();
   void Load();
   void Command1Click();

@@ -309,6 +309,9 @@ class Form1Test : public QObject {
     QCOMPARE(face, QStringLiteral("WenQuanYi Micro Hei"));  // where installed, as here
     const QList<QSize> sizes = window::AppIcon().availableSizes();
     for (int size : {16, 24, 32}) QVERIFY(sizes.contains(QSize(size, size)));
+    const QImage sieve = window::AppIcon().pixmap(32).toImage();
+    QCOMPARE(qAlpha(sieve.pixel(0, 0)), 0);      // round, on nothing
+    QCOMPARE(qAlpha(sieve.pixel(16, 16)), 255);  // the mesh over the sand
   }
 
   // What a user sees of the layout, not a copy of the table: every caption
