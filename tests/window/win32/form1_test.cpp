@@ -246,6 +246,38 @@ TEST_F(Win32Form1, FollowsAMoveToAMonitorOfHigherDpi) {
   EXPECT_EQ(std::wstring(font.lfFaceName), L"SimSun");
 }
 
+// Every caption whole in its label and uncovered by the boxes beside it.
+TEST_F(Win32Form1, CaptionsShowWhole) {
+  std::vector<RECT> boxes;
+  for (const window::ControlSpec& spec : window::kControls) {
+    if (spec.kind != window::kTextBox && spec.kind != window::kButton) continue;
+    RECT box;
+    GetWindowRect(Control(spec.name), &box);
+    boxes.push_back(box);
+  }
+  for (const window::ControlSpec& spec : window::kControls) {
+    if (spec.kind != window::kLabel) continue;
+    HWND label = Control(spec.name);
+    const std::wstring caption = window::Widen(spec.caption);
+    HDC dc = GetDC(label);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    SIZE extent;
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    RECT text;
+    GetWindowRect(label, &text);
+    EXPECT_LE(extent.cx, text.right - text.left) << spec.name;
+    text.right = text.left + extent.cx;
+    text.bottom = text.top + extent.cy;
+    for (const RECT& box : boxes) {
+      RECT overlap;
+      EXPECT_FALSE(IntersectRect(&overlap, &text, &box)) << spec.name << " " << spec.caption;
+    }
+  }
+}
+
 TEST_F(Win32Form1, CalculatesWhatIsTyped) {
   TypeMasses({L"12.3", L"45.6", L"78.9", L"101.1", L"122.2", L"99.9"});
   Press();
@@ -260,6 +292,9 @@ TEST_F(Win32Form1, CalculatesWhatIsTyped) {
       {Field::s015, "99.9"},
   };
   for (auto [field, text] : shown) EXPECT_EQ(Text(Box(field)), text) << FieldName(field);
+  // Found by their ids, as another program or a screen reader finds them.
+  EXPECT_EQ(Text(Control("ms")), "2.442485");
+  EXPECT_EQ(Text(Control("cx")), "中砂，平均粒径为o．5—0．35mm");
   EXPECT_EQ(LOWORD(SendMessageW(Box(Field::cx), EM_GETSEL, 0, 0)), 0) << "its beginning in view";
   EXPECT_TRUE(watch_->Take().empty());
 }
