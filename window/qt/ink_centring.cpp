@@ -10,13 +10,6 @@
 namespace window {
 namespace {
 
-// The tallest and deepest glyphs a box may show: brackets of both widths,
-// a Han character and the Latin descenders.
-const QString& Sample() {
-  static const QString sample = QStringLiteral("（砂）gjpqy(12)");
-  return sample;
-}
-
 bool IsInk(QRgb pixel) { return qGray(pixel) < 128; }
 
 // The rows from the first to the last holding ink (box frames are lighter),
@@ -49,11 +42,14 @@ InkCentring::~InkCentring() = default;
 
 int InkCentring::TopMargin(int height) {
   if (auto known = margins_.constFind(height); known != margins_.constEnd()) return *known;
+  // The tallest and deepest glyphs a box may show: brackets of both widths,
+  // a Han character and the Latin descenders.
+  const QString sample = QStringLiteral("（砂）gjpqy(12)");
   QLineEdit box;
   box.setFont(font_);
   box.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  box.resize(4 * height + 200, height);
-  box.setText(Sample());
+  box.resize(box.fontMetrics().horizontalAdvance(sample) + 2 * height, height);
+  box.setText(sample);
   const QImage image = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
   const qreal ratio = image.devicePixelRatio();
   const int frame = qCeil(box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) * ratio);
