@@ -23,9 +23,7 @@ cleanup() { "$wineserver" -k 2>/dev/null; rm -rf "$stripped"; }
 private_display
 wine_prefix "$prefix"
 "$wine64" reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
-"$wineserver" -k 2>/dev/null && "$wineserver" -w || true
-"$wineserver" -p
-wine_session "$prefix"
+wine_display_session "$prefix"
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 programs=(floor styled vellacor)

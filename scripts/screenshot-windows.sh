@@ -15,8 +15,7 @@ prefix=$PWD/build-windows/wine
 cleanup() { WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null; rm -f "$bmp"; }
 bmp=$(mktemp --suffix=.bmp)
 private_display
-WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null && WINEPREFIX=$prefix "$wineserver" -w || true
-wine_session "$prefix"
+wine_display_session "$prefix"
 LC_ALL=zh_CN.UTF-8 WINEPREFIX=$prefix "$wine64" "$tool" "$(WINEPREFIX=$prefix "$wine64" winepath -w "$bmp")"
 convert "$bmp" -strip "$out"
 echo "screenshot-windows: $out"

@@ -18,10 +18,5 @@ export WINEPREFIX=$prefix
 cleanup() { "$wineserver" -k 2>/dev/null; }
 private_display
 
-# One Wine server for all the tests, so that none pays for a cold start; a
-# server left from earlier would know another display.
-wine_prefix "$prefix"
-"$wineserver" -k 2>/dev/null && "$wineserver" -w || true
-"$wineserver" -p
-wine_session "$prefix"
+wine_display_session "$prefix"
 ctest --preset windows -j "$(nproc)"

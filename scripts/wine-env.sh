@@ -47,3 +47,14 @@ wine_session() {
   wine_prefix "$1"
   WINEPREFIX=$1 "$wine64" wineboot </dev/null >/dev/null 2>&1
 }
+
+# A Wine server of its own for prefix $1 on this script's display, kept
+# running until the script stops it ("$wineserver" -k): a server left from
+# earlier would know another display, and one server spares every program
+# that follows a cold start.
+wine_display_session() {
+  wine_prefix "$1"
+  WINEPREFIX=$1 "$wineserver" -k 2>/dev/null && WINEPREFIX=$1 "$wineserver" -w || true
+  WINEPREFIX=$1 "$wineserver" -p
+  wine_session "$1"
+}

@@ -36,10 +36,6 @@ std::pair<int, int> PaperRows(const QImage& image, int column) {
 
 }  // namespace
 
-InkCentring::InkCentring(const QFont& font) : font_(font) {}
-
-InkCentring::~InkCentring() = default;
-
 int InkCentring::TopMargin(int height) {
   if (auto known = margins_.constFind(height); known != margins_.constEnd()) return *known;
   // The tallest and deepest glyphs a box may show: brackets of both widths,

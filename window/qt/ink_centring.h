@@ -13,10 +13,7 @@ namespace window {
 // to the top (where each pixel of margin moves the text by one pixel).
 class InkCentring {
  public:
-  explicit InkCentring(const QFont& font);
-  ~InkCentring();
-  InkCentring(const InkCentring&) = delete;
-  InkCentring& operator=(const InkCentring&) = delete;
+  explicit InkCentring(const QFont& font) : font_(font) {}
 
   // The top margin for a top-aligned box `height` pixels high.
   int TopMargin(int height);
