@@ -17,14 +17,16 @@ std::wstring Wide(std::string_view utf8) {
   return wide;
 }
 
+LRESULT CALLBACK FloorProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
   WNDCLASSW floor_class = {};
-  floor_class.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) -> LRESULT {
-    if (message == WM_DESTROY) PostQuitMessage(0);
-    return DefWindowProcW(hwnd, message, wparam, lparam);
-  };
+  floor_class.lpfnWndProc = FloorProc;
   floor_class.hInstance = instance;
   floor_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   floor_class.lpszClassName = L"Floor";

@@ -1,6 +1,7 @@
 #include "window/win32/scaling.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace window {
 namespace {
@@ -8,10 +9,20 @@ namespace {
 constexpr int kTwipsPerInch = 1440;
 constexpr int kDialogPoints = 9;
 
+// Whether a function pointer type calls as Windows' own functions do. On
+// x86-64 there is one convention and every pointer passes; on 32-bit x86 a
+// pointer without WINAPI would call with the wrong one and corrupt the
+// stack, and the build fails instead.
+template <typename Function>
+struct IsWinApi : std::false_type {};
+template <typename Result, typename... Arguments>
+struct IsWinApi<Result(WINAPI*)(Arguments...)> : std::true_type {};
+
 // A user32 function that older Windows lack, or nullptr there. The detour
 // through void (*)() is the one cast of a FARPROC that compilers accept.
 template <typename Function>
 Function User32(const char* name) {
+  static_assert(IsWinApi<Function>::value, "a function fetched from user32 must be WINAPI");
   const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }

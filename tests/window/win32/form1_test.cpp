@@ -48,17 +48,17 @@ class ModalWatch {
  private:
   HWND OpenBox() const {
     HWND found = nullptr;
-    EnumThreadWindows(
-        thread_,
-        [](HWND hwnd, LPARAM out) {
-          wchar_t name[16] = {};
-          GetClassNameW(hwnd, name, 16);
-          if (std::wstring(name) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
-          *reinterpret_cast<HWND*>(out) = hwnd;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(thread_, MatchOpenBox, reinterpret_cast<LPARAM>(&found));
     return found;
+  }
+
+  // CALLBACK, as EnumThreadWindows calls it on 32-bit Windows too.
+  static BOOL CALLBACK MatchOpenBox(HWND hwnd, LPARAM out) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    if (std::wstring(name) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(out) = hwnd;
+    return FALSE;
   }
 
   void Read(HWND box) {
@@ -157,7 +157,9 @@ class Win32Form1 : public testing::Test {
     SetKeyboardState(state);
     HWND focus = GetFocus();
     PostMessageW(focus, WM_KEYDOWN, key, 1);
-    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+    // Repeat count 1; the key was down and is being released (bits 30, 31),
+    // built so that it fits a 32-bit LPARAM too.
+    PostMessageW(focus, WM_KEYUP, key, MAKELPARAM(1, 0xC000));
     Pump();
     if (held) state[held] = 0;
     SetKeyboardState(state);

@@ -14,22 +14,23 @@ struct Search {
   HWND found;
 };
 
+// A named CALLBACK, not a lambda: a lambda converts to the default calling
+// convention, which on 32-bit Windows is not the one EnumWindows calls.
+BOOL CALLBACK MatchShownWindow(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  wchar_t title[32] = {};
+  GetWindowTextW(hwnd, title, 32);
+  if (owner != search->process || !IsWindowVisible(hwnd) || std::wstring(title) != L"Vellacor")
+    return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
 HWND FindShownWindow(DWORD process) {
   Search search = {process, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM data) {
-        auto* search = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        wchar_t title[32] = {};
-        GetWindowTextW(hwnd, title, 32);
-        if (owner != search->process || !IsWindowVisible(hwnd) ||
-            std::wstring(title) != L"Vellacor")
-          return TRUE;
-        search->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumWindows(MatchShownWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
