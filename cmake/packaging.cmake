@@ -5,7 +5,14 @@ set(CPACK_PACKAGE_VENDOR "Vellacor")
 set(CPACK_PACKAGE_CONTACT "Vellacor developers <dev@vellacor.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sieve analysis of sand: grading table and fineness modulus")
 
-if(WIN32)
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # 32-bit: the portable zip alone. The installer stays 64-bit, the one
+  # whose stub this machine can run and test.
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_STRIP_FILES ON)
+  set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win32)
+  set(CPACK_PACKAGE_FILE_NAME ${VELLACOR_PACKAGE})
+elseif(WIN32)
   set(CPACK_GENERATOR ZIP NSIS64)
   set(CPACK_STRIP_FILES ON)
   set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win64)  # what the packages are called

@@ -1,27 +1,63 @@
 cmake_minimum_required(VERSION 3.25)
 # The program as shipped (stripped, as cpack ships it) must run from a USB
-# stick on any Windows: it may import only DLLs that every Windows has, and
-# it stays under 1 MiB.
-#   cmake -DPROGRAM=vellacor.exe -DOBJDUMP=... -DSTRIP=... -P program_check.cmake
+# stick on any Windows of its processor: a GUI program for that processor,
+# with a manifest that names it, importing only DLLs that every Windows has,
+# under 1 MiB, hardened (ASLR and DEP; high-entropy ASLR where 64-bit), and
+# carrying its icon and version 1.00.
+#   cmake -DPROGRAM=vellacor.exe -DOBJDUMP=... -DSTRIP=... -DWINDRES=...
+#         -DFORMAT=pei-i386|pei-x86-64 -P program_check.cmake
 set(allowed ADVAPI32 COMCTL32 GDI32 KERNEL32 MSVCRT OLE32 OLEACC OLEAUT32 SHELL32 USER32)
 set(shipped ${PROGRAM}.shipped)
 execute_process(COMMAND ${STRIP} -o ${shipped} ${PROGRAM} COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${OBJDUMP} -p ${shipped} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
-string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
+execute_process(COMMAND ${WINDRES} -i ${shipped} -O rc OUTPUT_VARIABLE resources
+  COMMAND_ERROR_IS_FATAL ANY)
 set(failed "")
+# Reports what the regex's group found in the variable named, or fails.
+function(expect what regex variable)
+  if("${${variable}}" MATCHES "${regex}")
+    message(STATUS "${what}: ${CMAKE_MATCH_1}")
+  else()
+    set(failed ${failed} "${what}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+if(FORMAT STREQUAL "pei-x86-64")
+  set(arch amd64)
+  set(hardening 0x160)  # HIGH_ENTROPY_VA, DYNAMIC_BASE, NX_COMPAT
+else()
+  set(arch x86)
+  set(hardening 0x140)  # DYNAMIC_BASE, NX_COMPAT
+endif()
+expect("format" "file format (${FORMAT})\n" dump)
+expect("subsystem" "Subsystem[\t ]+0+2[\t ]+(\\(Windows GUI\\))" dump)
+string(REGEX MATCH "DllCharacteristics[\t ]+([0-9a-fA-F]+)" _ "${dump}")
+math(EXPR flags "0x${CMAKE_MATCH_1}" OUTPUT_FORMAT HEXADECIMAL)
+math(EXPR missing "~${flags} & ${hardening}")
+message(STATUS "DllCharacteristics: ${flags}")
+if(NOT missing EQUAL 0)
+  list(APPEND failed "hardening (DllCharacteristics ${flags}, wants ${hardening})")
+endif()
+file(STRINGS ${shipped} identity REGEX "assemblyIdentity type=\"win32\" name=\"Vellacor\"")
+expect("manifest's processor" "processorArchitecture=\"(${arch})\"" identity)
+expect("icon" "[0-9]+ 14 /\\* (RT_GROUP_ICON) \\*/" resources)
+expect("version" "VALUE \"ProductVersion\", \"(1\\.00)\"" resources)
+
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
 foreach(line IN LISTS imports)
-  string(REGEX REPLACE "DLL Name: ([^.]+)\\.dll" "\\1" dll "${line}")
+  string(REGEX REPLACE "DLL Name: ([^.]+)\\.[dD][lL][lL]" "\\1" dll "${line}")
   string(TOUPPER "${dll}" dll)
   message(STATUS "imports ${dll}")
   if(NOT dll IN_LIST allowed)
-    list(APPEND failed "${dll}")
+    list(APPEND failed "imports ${dll}, which not every Windows has")
   endif()
 endforeach()
 file(SIZE ${shipped} size)
 message(STATUS "size ${size} bytes")
-if(failed)
-  message(FATAL_ERROR "imports DLLs that not every Windows has: ${failed}")
-endif()
 if(size GREATER_EQUAL 1048576)
-  message(FATAL_ERROR "${size} bytes: not under 1 MiB")
+  list(APPEND failed "${size} bytes: not under 1 MiB")
+endif()
+if(failed)
+  list(JOIN failed "; " failed)
+  message(FATAL_ERROR "${failed}")
 endif()

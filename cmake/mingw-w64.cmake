@@ -1,0 +1,13 @@
+# What both Windows cross builds share, MinGW-w64 with the posix thread
+# model (which GoogleTest and std::mutex need); the toolchain file that
+# includes this names the target first:
+#   set(triple ...) set(CMAKE_SYSTEM_PROCESSOR ...)
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${triple}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
