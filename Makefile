@@ -1,7 +1,9 @@
 # The two commands a newcomer types: `make run` and `make test`.
 # WINDOW=OFF builds and tests the grading library alone, without Qt.
 # `make windows` cross-builds the Windows program, its packages and tests
-# (build-windows/), and runs the tests under Wine.
+# (build-windows/, build-windows-x86/), and runs the tests under Wine.
+# `make i686` tests the calculation and the press logic as a 32-bit x86
+# program under qemu (build-i686/).
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
 WINDOW ?= ON
@@ -9,7 +11,7 @@ CMAKE_ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEP_GROUPS = core $(if $(filter ON,$(WINDOW)),window)
 
-.PHONY: deps configure build run test bench windows clean
+.PHONY: deps configure build run test bench windows i686 clean
 
 deps:
 	@scripts/install-deps.sh $(DEP_GROUPS)
@@ -33,5 +35,11 @@ bench: build
 windows:
 	@scripts/windows.sh $(CMAKE_ARGS)
 
+i686:
+	@scripts/install-deps.sh core i686
+	@cmake --preset i686 $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset i686 -j $(JOBS)
+	@ctest --preset i686 -j $(JOBS)
+
 clean:
-	@rm -rf $(BUILD) build-windows
+	@rm -rf $(BUILD) build-windows build-windows-x86 build-i686
