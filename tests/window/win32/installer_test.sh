@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The installer under Wine, as a lab PC without administrator rights meets
-# it: a silent install for the current user, a start of the installed
-# program, a silent uninstall that leaves nothing behind.
-#   installer_test.sh PREFIX SETUP.exe START_AND_CLOSE.exe
+# it: a silent install for the current user of the files the portable zip
+# carries, a start of the installed program, a silent uninstall that leaves
+# nothing behind.
+#   installer_test.sh PREFIX SETUP.exe START_AND_CLOSE.exe PORTABLE.zip
 set -euo pipefail
 . "$(dirname "$0")/../../../scripts/wine-env.sh"
-prefix=$1 setup=$2 starter=$3
+prefix=$1 setup=$2 starter=$3 zip=$4
 [ -f "$setup" ] || { echo "no $setup: make the packages first (cpack)" >&2; exit 1; }
 wine_prefix "$prefix"
 export WINEPREFIX=$prefix
@@ -19,7 +20,13 @@ fail() { echo "installer_test: $*" >&2; exit 1; }
 
 "$wine64" "$setup" /S
 [ -f "$dir/vellacor.exe" ] || fail "no vellacor.exe in $dir"
-[ -f "$dir/README.txt" ] || fail "no README.txt in $dir"
+for file in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do
+  [ -f "$dir/$file" ] || fail "no $file in $dir"
+done
+carried=$(cmake -E tar tf "$zip" | sed -n 's|^[^/]*/\(.\)|\1|p' | sort)
+installed=$(ls -A "$dir" | grep -vx uninstall.exe | sort)
+[ "$carried" = "$installed" ] ||
+  fail "installs other files than the zip carries:"$'\n'"$(diff <(echo "$carried") <(echo "$installed"))"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut"
 "$wine64" reg query "$key" /v DisplayName | grep -q Vellacor || fail "not among the installed programs"
 echo "installed into $dir, with its shortcut and uninstall entry"
