@@ -26,6 +26,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vellacor"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  // So that desktops match the window to its menu entry and software-centre
+  // listing, which carry this id.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.vellacor.Vellacor"));
   window::LoadQtTranslations(app);
   window::InstallAccessibleRoles();
   QApplication::setFont(window::DialogFont());
