@@ -2,6 +2,7 @@
 # WINDOW=OFF builds and tests the grading library alone, without Qt.
 # `make windows` cross-builds the Windows program, its packages and tests
 # (build-windows/, build-windows-x86/), and runs the tests under Wine.
+# `make dist` leaves the files to hand out in dist/.
 # `make i686` tests the calculation and the press logic as a 32-bit x86
 # program under qemu (build-i686/).
 MAKEFLAGS += --no-print-directory
@@ -11,7 +12,7 @@ CMAKE_ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEP_GROUPS = core $(if $(filter ON,$(WINDOW)),window)
 
-.PHONY: deps configure build run test bench windows i686 clean
+.PHONY: deps configure build run test bench windows i686 dist clean
 
 deps:
 	@scripts/install-deps.sh $(DEP_GROUPS)
@@ -41,5 +42,9 @@ i686:
 	@cmake --build --preset i686 -j $(JOBS)
 	@ctest --preset i686 -j $(JOBS)
 
+# Every file to hand out, rebuilt bit for bit from the last commit, in dist/.
+dist:
+	@scripts/dist.sh
+
 clean:
-	@rm -rf $(BUILD) build-windows build-windows-x86 build-i686
+	@rm -rf $(BUILD) build-windows build-windows-x86 build-i686 build-dist dist

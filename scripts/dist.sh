@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
+#
+# make dist: builds, from the last commit, every file to hand out into
+# dist/: the .deb, the 64-bit Windows zip and installer, the 32-bit Windows
+# zip, and SHA256SUMS. Every time stamp is the last commit's
+# (SOURCE_DATE_EPOCH) and no build path enters the files, so another clone
+# of the same commit, anywhere and at any time, makes the same bytes
+# (scripts/check-reproducible.sh proves it).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh core window windows dist
+if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+  echo "dist: the work tree differs from the last commit; the files will not match its build" >&2
+fi
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+export TZ=UTC LC_ALL=C.UTF-8
+umask 022
+work=build-dist
+rm -rf "$work" dist
+mkdir -p dist
+
+# build NAME [CMAKE_ARGS...]: a release build alone, packed by cpack.
+build() {
+  local name=$1
+  shift
+  cmake -S . -B "$work/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLACOR_TESTS=OFF \
+    -DVELLACOR_BENCH=OFF "$@" >/dev/null
+  cmake --build "$work/$name" -j "$(nproc)" >/dev/null
+  (cd "$work/$name" && cpack >/dev/null)
+}
+build linux
+build win64 --toolchain cmake/mingw-w64-x86_64.cmake
+build win32 --toolchain cmake/mingw-w64-i686.cmake
+
+cp "$work"/linux/vellacor_*.deb "$work"/win64/vellacor-*-win64.zip \
+  "$work"/win64/vellacor-*-win64-setup.exe "$work"/win32/vellacor-*-win32.zip dist/
+(cd dist && sha256sum -- * >SHA256SUMS)
+cat dist/SHA256SUMS
