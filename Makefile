@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # The two commands a newcomer types: `make run` and `make test`.
 # WINDOW=OFF builds and tests the grading library alone, without Qt.
 # `make windows` cross-builds the Windows program, its packages and tests

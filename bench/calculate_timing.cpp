@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // Calculate timed with the standard clock alone, so that one source runs
 // natively and, cross-built, as a Windows program under Wine: the figures of
 // the two builds compare like with like.

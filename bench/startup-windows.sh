@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Start-up figures of the Windows program under Wine beside its floor (a
 # bare Win32 window with the same 49 controls) and the floor with the
 # program's manifest, alternated in one run under one private Xvfb: median

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Start-up figures of the program beside the floor (a bare window with the
 # same controls): median time from exec until the window is mapped, and
 # median peak resident memory, over RUNS starts each under a private Xvfb.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // The floor for the start-up figures: a bare Qt window with Form1's controls
 // built from the same table, and nothing else (no sheet, no translations, no
 // font choice, no icon).

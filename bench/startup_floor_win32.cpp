@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // The floor for the Windows start-up figures: a bare Win32 window with
 // Form1's 49 controls built from the same table, and nothing else (no
 // manifest, font, icon, screen-reader names or sheet).

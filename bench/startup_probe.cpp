@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // Starts a program and measures it as a user meets it: the time from exec
 // until its first top-level window (or the first of that title) is mapped
 // on the X display, and its peak resident memory once it has had a moment

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // The window with a 10 MB text pasted into an input, offscreen: how long
 // until the conversion error is on screen, and how long the press takes in
 // all (with Qt laying out the selected 10 MB line afterwards).

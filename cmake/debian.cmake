@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # What a Debian package carries besides the program: its copyright file,
 # changelog and read-me in /usr/share/doc/vellacor, and a helper that
 # installs a file gzip-compressed (for the changelog and the man page) with

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # The calculation and the press logic built as a static 32-bit x86 Linux
 # program, with the 32-bit Windows build's float flags, and tested under
 # qemu-i386-static (no binfmt needed for a static program): the digits under

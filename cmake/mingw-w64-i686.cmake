@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Cross-builds the 32-bit Windows program, for 32-bit Windows and for
 # Windows on ARM, which emulates 32-bit x86. Float arithmetic in SSE2, as on
 # x86-64: the x87 unit keeps intermediates wider than binary32, and the

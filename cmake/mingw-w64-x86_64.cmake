@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Cross-builds the 64-bit Windows program on Debian or Ubuntu; its tests run
 # under Wine's 64-bit loader, with a Wine prefix of its own in the build.
 set(triple x86_64-w64-mingw32)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # What both Windows cross builds share, MinGW-w64 with the posix thread
 # model (which GoogleTest and std::mutex need); the toolchain file that
 # includes this names the target first:

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # The Windows installer: for the current user, without administrator rights,
 # into the user's programs folder, with a Start-menu shortcut and an entry
 # among the installed programs; made by CPack from our own template

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # `cpack` in the build folder packs what `cmake --install` puts in place:
 # on Linux a .deb; on Windows a portable .zip and a per-user installer.
 set(CPACK_PACKAGE_NAME vellacor)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Runs clang-tidy (checks in .clang-tidy) over the project's sources, with
 # the compile commands of the given build folder; fails on any finding. Each
 # further folder is a cross build for Windows (64- or 32-bit): the Win32

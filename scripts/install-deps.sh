@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages of the groups given (default: core window)
 # that are missing; says nothing when none is. Idempotent.
 set -euo pipefail

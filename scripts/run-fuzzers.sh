@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Runs each fuzzer of a -DVELLACOR_FUZZ=ON build for the given seconds,
 # starting from a copy of its seed corpus; fails on the first crash.
 set -euo pipefail

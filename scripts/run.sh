@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Starts the built program, or says in one line why it cannot.
 set -euo pipefail
 build=$1 window=$2

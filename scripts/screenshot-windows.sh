@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # The README's picture of the Windows window: the window after the worked
 # example, made under Wine (after make windows) on a Chinese-language
 # Windows of Wine's own, title bar included.

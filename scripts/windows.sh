@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # make windows: installs what is missing, cross-builds the Windows program
 # and its tests for 64-bit Windows (build-windows/) and for 32-bit Windows
 # and Windows on ARM (build-windows-x86/), makes the packages (the win64

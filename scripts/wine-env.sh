@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Sourced by the scripts that run Windows programs under Wine. Wine's 64-bit
 # loader only: this machine runs no 32-bit programs, and the plain `wine`
 # launcher would pick the 32-bit one.

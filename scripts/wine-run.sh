@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Runs a Windows program under Wine in the given prefix, made on first use:
 # ctest's emulator for the cross build. GUI programs need an X display.
 #   scripts/wine-run.sh PREFIX PROGRAM.exe [ARGS...]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // Runs every binary32 bit pattern through the display form and back, on
 // every core. Each finite value must show what std::to_chars shows at seven
 // significant digits (zero as "0"), and its text must read back (see

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // Saves a picture of the window after the worked example, for the README:
 //   build/tools/screenshot docs/screenshot.png
 // It fills the window offscreen, as a user would, and grabs it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // Saves a picture of the Windows window after the worked example, frame and
 // title bar included, as a 24-bit BMP (scripts/screenshot-windows.sh makes
 // the README's PNG of it under Wine):

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // The input, split at newlines, fills the 21 fields in order; then Calculate.
 // The run ends in one of its four ways, never changes the six masses,
 // changes nothing when Incomplete or on a ConversionError, leaves readable

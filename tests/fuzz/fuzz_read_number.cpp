@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // Any bytes as a field's text: ReadNumber returns a finite value or throws
 // ConversionError, leaves the text alone, and what it returns shows a text
 // that reads back (see read_back.h).

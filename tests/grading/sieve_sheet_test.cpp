@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
+
 #include "grading/sieve_sheet.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # Renders the icon's PNG sizes and the Windows .ico (16, 24, 32, 48 and 256
 # px) from vellacor.svg; they are committed so that a build needs no SVG
 # renderer. Needs ImageMagick with its SVG coder (scripts/install-deps.sh docs).

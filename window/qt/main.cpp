@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
+
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>

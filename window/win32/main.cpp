@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
+
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
 # The installer under Wine, as a lab PC without administrator rights meets
 # it: a silent install for the current user of the files the portable zip
 # carries, a start of the installed program, a silent uninstall that leaves

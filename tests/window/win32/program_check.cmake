@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
+
 cmake_minimum_required(VERSION 3.25)
 # The program as shipped (stripped, as cpack ships it) must run from a USB
 # stick on any Windows of its processor: a GUI program for that processor,

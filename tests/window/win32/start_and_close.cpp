@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
 // Starts a program, waits until its window "Vellacor" is shown, closes it
 // as a user would, and answers with the program's exit code: 0 when it
 // showed its window and ended at once, not 0 otherwise.
