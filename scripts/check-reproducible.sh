@@ -7,7 +7,7 @@
 # on a file system of another kind where there is one (tmpfs lists a
 # folder's files in another order than ext4), runs `make dist` in each a
 # little apart in time, and compares the SHA256SUMS. Fails, naming the
-# files, where any differ.
+# files, where any differ; otherwise leaves the files it proved in dist/.
 #   scripts/check-reproducible.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,6 +28,8 @@ echo "check-reproducible: $(git log -1 --format='%h, SOURCE_DATE_EPOCH=%ct')"
 paste -d '\n' "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS" | sed 's/^/  /'
 if cmp -s "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
   echo "check-reproducible: both builds are identical, byte for byte"
+  rm -rf dist
+  cp -r "$first/dist" dist
 else
   echo "check-reproducible: the builds differ:" >&2
   diff "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS" >&2 || true

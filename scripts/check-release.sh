@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
+#
+# The files to hand out, judged by their own ecosystems' checkers: every
+# file of the tree licensed (reuse lint), the menu entry and the software
+# centres' metainfo valid, the .deb in dist/ (make dist) passing lintian
+# with no error and no warning. Each checker's output is shown.
+#   scripts/check-release.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh release
+reuse lint --quiet && echo "reuse lint: compliant"
+desktop-file-validate window/qt/org.vellacor.Vellacor.desktop && echo "desktop-file-validate: valid"
+appstreamcli validate --no-net window/qt/org.vellacor.Vellacor.metainfo.xml
+deb=(dist/vellacor_*.deb)
+[ -f "${deb[0]}" ] || { echo "check-release: no .deb in dist/; run make dist first" >&2; exit 1; }
+# lintian, as root here, says so on stderr; that is no finding.
+lintian --fail-on error,warning --info "${deb[@]}" 2> >(grep -v 'root privileges' >&2)
+echo "lintian ${deb[*]}: no error, no warning"
