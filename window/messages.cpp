@@ -31,6 +31,13 @@ std::string Why(grading::ArithmeticFault fault) {
 
 std::string IncompleteMessage() { return "信息填写不完整。"; }
 
+std::string OutcomeAnnouncement(const grading::SieveSheet& sheet) {
+  using grading::Field;
+  std::string text = "计算完成。细度模数 " + sheet.Text(Field::ms) + "，";
+  const std::string& sand = sheet.Text(Field::cx);
+  return text + (sand.empty() ? "不在任何粗细程度的范围内。" : "粗细程度：" + sand);
+}
+
 std::string ErrorMessage(const grading::ConversionError& error) {
   const char* what = error.problem() == grading::ConversionProblem::kNotANumber
                          ? "不是数字"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "grading/calc_error.h"
+#include "grading/sieve_sheet.h"
 
 namespace window {
 
@@ -14,6 +15,11 @@ inline constexpr const char* kTitle = "Vellacor";
 
 // The one message of the program's own, for an empty input.
 std::string IncompleteMessage();
+
+// What a screen reader says once a press has filled the table: the
+// modulus and the class text as the boxes show them, or that no class
+// range holds the modulus.
+std::string OutcomeAnnouncement(const grading::SieveSheet& sheet);
 
 // What went wrong, and where, in the words of the window's captions.
 std::string ErrorMessage(const grading::ConversionError& error);

@@ -12,13 +12,13 @@ namespace {
 PressResult Run(grading::SieveSheet& sheet) {
   try {
     if (grading::Calculate(sheet) == grading::CalcOutcome::Incomplete) {
-      return {{}, Notice::kIncomplete, IncompleteMessage(), std::nullopt};
+      return {{}, Notice::kIncomplete, IncompleteMessage(), std::nullopt, {}};
     }
-    return {};
+    return {{}, Notice::kNone, {}, std::nullopt, OutcomeAnnouncement(sheet)};
   } catch (const grading::ConversionError& error) {
-    return {{}, Notice::kWarning, ErrorMessage(error), error.field()};
+    return {{}, Notice::kWarning, ErrorMessage(error), error.field(), {}};
   } catch (const grading::ArithmeticError& error) {
-    return {{}, Notice::kWarning, ErrorMessage(error), std::nullopt};
+    return {{}, Notice::kWarning, ErrorMessage(error), std::nullopt, {}};
   }
 }
 

@@ -16,13 +16,17 @@ namespace window {
 enum class Notice { kNone, kIncomplete, kWarning };
 
 // What a press of Command1 leads to, for any window to carry out in this
-// order: show the changed fields in their boxes, show the message, then put
-// the focus in the box to correct with its whole text selected.
+// order: show the changed fields in their boxes, hand the announcement to
+// the screen reader, show the message, then put the focus in the box to
+// correct with its whole text selected.
 struct PressResult {
   std::bitset<grading::kFieldCount> changed;  // by grading::Index
   Notice notice = Notice::kNone;
   std::string message;                   // UTF-8; empty with Notice::kNone
   std::optional<grading::Field> select;  // the entry that is not a number
+  // UTF-8: what a screen reader hears, once, after a press that filled the
+  // table; empty when the press ends with a message, which speaks itself.
+  std::string announcement;
 
   bool Changed(grading::Field field) const { return changed[grading::Index(field)]; }
 };

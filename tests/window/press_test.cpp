@@ -33,6 +33,7 @@ struct Press {
   const char* message;
   const char* select;   // the box to correct, or ""
   const char* changed;  // the boxes to show anew
+  const char* spoken;   // what the screen reader is told, or ""
   friend void PrintTo(const Press& press, std::ostream* out) { *out << press.name; }
 };
 
@@ -54,31 +55,38 @@ TEST_P(Presses, SayWhatTheWindowShowsNext) {
   EXPECT_EQ(press.message, row.message);
   EXPECT_EQ(press.select ? std::string(grading::FieldName(*press.select)) : "", row.select);
   EXPECT_EQ(ChangedNames(press), row.changed);
+  EXPECT_EQ(press.announcement, row.spoken);
 
   const PressResult again = PressCommand1(sheet);
   EXPECT_EQ(again.message, row.message) << "the same inputs, the same outcome";
   EXPECT_EQ(ChangedNames(again), "") << "and the same texts";
+  EXPECT_EQ(again.announcement, row.spoken) << "heard after every press, not only the first";
 }
 
 // clang-format off
 const Press kPresses[] = {
     {"Worked", {"20", "80", "100", "100", "75", "85"}, Notice::kNone, "", "",
-     "ss sb475 sb236 sb118 sb06 sb03 sb015 lsb475 lsb236 lsb118 lsb06 lsb03 lsb015 cx ms"},
-    {"EmptyInput", {"20", "80", "", "100", "75", "85"}, Notice::kIncomplete, "信息填写不完整。", "", ""},
+     "ss sb475 sb236 sb118 sb06 sb03 sb015 lsb475 lsb236 lsb118 lsb06 lsb03 lsb015 cx ms",
+     "计算完成。细度模数 2.78125，粗细程度：中砂，平均粒径为o．5—0．35mm"},
+    {"NoClass", {"0", "0", "500", "0", "0", "0"}, Notice::kNone, "", "",
+     "ss sb475 sb236 sb118 sb06 sb03 sb015 lsb475 lsb236 lsb118 lsb06 lsb03 lsb015 ms",
+     "计算完成。细度模数 4，不在任何粗细程度的范围内。"},
+    {"EmptyInput", {"20", "80", "", "100", "75", "85"}, Notice::kIncomplete, "信息填写不完整。", "", "",
+     ""},
     {"NotANumber", {"20", "8o", "100", "100", "75", "85"}, Notice::kWarning,
-     "“筛余量 2.36”中的内容不是数字，请改正后再计算。", "s236", ""},
+     "“筛余量 2.36”中的内容不是数字，请改正后再计算。", "s236", "", ""},
     {"OutOfRange", {"20", "80", "100", "100", "1e39", "85"}, Notice::kWarning,
-     "“筛余量 0.3”中的内容超出单精度数的范围，请改正后再计算。", "s03", ""},
+     "“筛余量 0.3”中的内容超出单精度数的范围，请改正后再计算。", "s03", "", ""},
     {"LossOverflows", {"3e38", "3e38", "0", "0", "0", "0"}, Notice::kWarning,
-     "无法计算“损失”：结果超出单精度数的范围（溢出）。", "", ""},
+     "无法计算“损失”：结果超出单精度数的范围（溢出）。", "", "", ""},
     {"DivisionByZero", {"500", "10", "0", "0", "0", "0"}, Notice::kWarning,
      "无法计算“细度模数”：除数为零。\n4.75 筛的累计筛余百分为 100，细度模数没有数值。", "",
-     kTable},
+     kTable, ""},
     {"ZeroByZero", {"500", "0", "0", "0", "0", "0"}, Notice::kWarning,
      "无法计算“细度模数”：无效运算（零除以零）。\n4.75 筛的累计筛余百分为 100，细度模数没有数值。", "",
-     kTable},
+     kTable, ""},
     {"ModulusOverflows", {"499.9999", "1e36", "0", "0", "0", "0"}, Notice::kWarning,
-     "无法计算“细度模数”：结果超出单精度数的范围（溢出）。", "", kTable},
+     "无法计算“细度模数”：结果超出单精度数的范围（溢出）。", "", kTable, ""},
 };
 // clang-format on
 
