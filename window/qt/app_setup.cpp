@@ -10,10 +10,13 @@
 #include <QIcon>
 #include <QImage>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTranslator>
 
 #include "window/icons/vellacor_icon.h"
+#include "window/qt/announcement.h"
+#include "window/qt/box_accessible.h"
 #include "window/qt/form1.h"
 
 namespace window {
@@ -50,6 +53,12 @@ void InstallAccessibleRoles() {
   QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
     if (auto* form = dynamic_cast<Form1*>(object)) {
       return new QAccessibleWidget(form, QAccessible::Window);
+    }
+    // Form1's boxes, their values spoken whole.
+    auto* box = qobject_cast<QLineEdit*>(object);
+    if (box && dynamic_cast<Form1*>(box->parent())) return new BoxAccessible(box);
+    if (auto* announcement = dynamic_cast<Announcement*>(object)) {
+      return new QAccessibleWidget(announcement, QAccessible::Notification);
     }
     // Form1's rules, which Qt would call empty frames.
     auto* line = qobject_cast<QFrame*>(object);

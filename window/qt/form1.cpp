@@ -12,6 +12,7 @@
 #include <climits>
 
 #include "window/messages.h"
+#include "window/qt/announcement.h"
 #include "window/qt/ink_centring.h"
 #include "window/qt/qt_text.h"
 
@@ -32,13 +33,10 @@ Form1::Form1(QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kTitle));
   setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
-  QLabel* label = nullptr;  // the label standing before the next box
-  for (const ControlSpec& spec : kControls) {
-    QWidget* widget = Build(spec);
-    if (spec.kind == kLabel) label = static_cast<QLabel*>(widget);
-    // A screen reader relates the box to its label ("4.75"), beside its name.
-    if (spec.kind == kTextBox && label) label->setBuddy(widget);
-  }
+  // The boxes are not related to their labels: Orca speaks a related
+  // label ("4.75") instead of the box's whole name ("筛余量 4.75").
+  for (const ControlSpec& spec : kControls) Build(spec);
+  announcement_ = new Announcement(this);
   SetTabOrder();
   CentreOnScreen();
   Load();
@@ -125,6 +123,7 @@ void Form1::Load() {
 void Form1::Command1Click() {
   const PressResult press = PressCommand1(sheet_);
   Refresh(press);
+  announcement_->Say(press.announcement);
   if (press.notice != Notice::kNone) {
     Show(press.notice == Notice::kWarning ? QMessageBox::Warning : QMessageBox::NoIcon,
          press.message);

@@ -16,6 +16,8 @@ class QPushButton;
 
 namespace window {
 
+class Announcement;
+
 // The one window: the grading table built from kControls, each text box
 // bound to the sheet field of its name, and the button that calculates.
 class Form1 : public QWidget {
@@ -35,11 +37,13 @@ class Form1 : public QWidget {
   void Load();
   void Command1Click();
   void Refresh(const PressResult& press);
+
   void Show(QMessageBox::Icon icon, const std::string& text);
 
   grading::SieveSheet sheet_;
   std::array<QLineEdit*, grading::kFieldCount> boxes_{};
   QPushButton* command1_ = nullptr;
+  Announcement* announcement_ = nullptr;  // the outcome, for screen readers
 };
 
 }  // namespace window
