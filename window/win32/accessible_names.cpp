@@ -6,6 +6,8 @@
 #include <initguid.h>
 #include <oleacc.h>
 
+#include <algorithm>
+
 #include "window/win32/wide_text.h"
 
 namespace window {
@@ -33,7 +35,30 @@ void AccessibleNames::Set(HWND control, std::string_view name) {
   }
 }
 
+void AccessibleNames::Describe(HWND control, std::string_view text) {
+  const auto found = std::find(described_.begin(), described_.end(), control);
+  if (text.empty()) {
+    if (found == described_.end()) return;
+    described_.erase(found);
+    MSAAPROPID description = PROPID_ACC_DESCRIPTION;
+    if (services_) {
+      services_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                &description, 1);
+    }
+    return;
+  }
+  if (services_) {
+    services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              PROPID_ACC_DESCRIPTION, Widen(text).c_str());
+  }
+  if (found == described_.end()) described_.push_back(control);
+  // Raised even where the service is missing: a screen reader then finds
+  // the description unchanged and says nothing more.
+  NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
 void AccessibleNames::Clear() {
+  while (!described_.empty()) Describe(described_.back(), {});
   if (!services_) return;
   MSAAPROPID name = PROPID_ACC_NAME;
   for (HWND control : named_) {

@@ -16,6 +16,8 @@ namespace window {
 // annotation service (oleacc). Without it Windows names an edit box after
 // the label before it, and "4.75" alone would not tell the three rows apart.
 // Where the service is missing the boxes keep those names; nothing fails.
+// The same service carries the button's description, which tells the
+// outcome of a press.
 class AccessibleNames {
  public:
   AccessibleNames();
@@ -24,13 +26,18 @@ class AccessibleNames {
   AccessibleNames& operator=(const AccessibleNames&) = delete;
 
   void Set(HWND control, std::string_view name);
-  // Takes every name back; the windows named must still exist.
+  // Gives the control a new description and raises the event on which a
+  // screen reader (NVDA) speaks a focused object's new description, once.
+  // An empty text takes the description back, without an event.
+  void Describe(HWND control, std::string_view text);
+  // Takes every name and description back; the windows must still exist.
   void Clear();
 
  private:
   bool com_ = false;  // this object initialised COM on the thread
   IAccPropServices* services_ = nullptr;
   std::vector<HWND> named_;
+  std::vector<HWND> described_;
 };
 
 }  // namespace window

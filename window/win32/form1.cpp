@@ -232,12 +232,17 @@ void Form1::Command(int id, int code, HWND control) {
     Command1Click();
   } else if (spec.kind == kTextBox && code == EN_CHANGE && !refreshing_) {
     sheet_.SetText(*grading::FieldFromName(spec.name), WindowTextUtf8(control));
+  } else if (spec.kind == kTextBox && code == EN_SETFOCUS) {
+    // The focus has left the button: it is only "计算" again.
+    names_.Describe(command1_, {});
   }
 }
 
 void Form1::Command1Click() {
   const PressResult press = PressCommand1(sheet_);
   Refresh(press);
+  // The outcome, for a screen reader: the focused button's new description.
+  names_.Describe(command1_, press.announcement);
   if (press.notice != Notice::kNone) ShowNotice(press.notice, press.message);
   if (press.select) {
     HWND box = Box(*press.select);

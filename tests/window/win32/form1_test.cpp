@@ -304,6 +304,38 @@ TEST_F(Win32Form1, CalculatesWhatIsTyped) {
   EXPECT_TRUE(watch_->Take().empty());
 }
 
+// The description changes a screen reader is told of, by control.
+std::vector<HWND> described;
+void CALLBACK OnDescriptionChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD,
+                                  DWORD) {
+  if (object == OBJID_CLIENT && child == CHILDID_SELF) described.push_back(hwnd);
+}
+
+// A press that fills the table tells a screen reader its outcome once, as
+// the focused button's new description; one that ends in a message does
+// not (the message box speaks).
+TEST_F(Win32Form1, TellsAScreenReaderTheOutcomeOfAPress) {
+  HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                      OnDescriptionChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_TRUE(hook);
+  described.clear();
+  TypeMasses({L"20", L"80", L"100", L"100", L"75", L"85"});
+  SetFocus(form_->Command1());
+  Key(VK_SPACE);
+  Pump();
+  EXPECT_EQ(described, std::vector<HWND>{form_->Command1()});
+  EXPECT_EQ(GetFocus(), form_->Command1()) << "the focus is not moved";
+  described.clear();
+  Type(Box(Field::s236), L"");
+  SetFocus(form_->Command1());
+  Key(VK_SPACE);
+  Pump();
+  EXPECT_EQ(watch_->Take().size(), 1u);
+  EXPECT_TRUE(described.empty());
+  UnhookWinEvent(hook);
+}
+
 TEST_F(Win32Form1, SheetGetsWhatTheBoxesHold) {
   Type(Box(Field::s475), L"１２．５");  // as a Chinese input method types it
   EXPECT_EQ(form_->Sheet().Text(Field::s475), "１２．５");
