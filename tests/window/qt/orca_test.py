@@ -115,7 +115,8 @@ def outer(program, transcript):
 
 class Orca:
     """Orca started with speech and braille off, its debug log written line
-    by line (Orca's own launcher writes it block-buffered)."""
+    by line (Orca's own launcher writes it block-buffered), and without
+    --replace, which would end any other Orca of the user."""
 
     def __init__(self, work):
         self.log = os.path.join(work, "orca.log")
@@ -130,7 +131,7 @@ class Orca:
             copy.write(text.replace(buffered, "open(args.debug_file, 'w', buffering=1)"))
         self.out = open(os.path.join(work, "orca.out"), "w")
         self.process = subprocess.Popen(
-            interpreter + [launcher, "--replace", "-d", "speech", "-d", "braille",
+            interpreter + [launcher, "-d", "speech", "-d", "braille",
              "-u", os.path.join(work, "orca-settings"), "--debug-file=" + self.log],
             stdout=self.out, stderr=subprocess.STDOUT, start_new_session=True)
         self.seen = 0
@@ -273,6 +274,12 @@ def main():
     missing = [tool for tool in NEEDED if not shutil.which(tool)]
     if missing:
         print("orca_test: skipped, missing " + " ".join(missing))
+        return SKIPPED
+    # Orca runs once per user: a second one would not start, and one started
+    # with --replace would end the user's own screen reader.
+    if shutil.which("pgrep") and subprocess.run(["pgrep", "-x", "orca"],
+                                                stdout=subprocess.DEVNULL).returncode == 0:
+        print("orca_test: skipped, an Orca of this user is running already")
         return SKIPPED
     return outer(program, transcript)
 
