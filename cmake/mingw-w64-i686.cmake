@@ -1,12 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Vellacor developers
 # SPDX-License-Identifier: MIT
 # Cross-builds the 32-bit Windows program, for 32-bit Windows and for
-# Windows on ARM, which emulates 32-bit x86. Float arithmetic in SSE2, as on
-# x86-64: the x87 unit keeps intermediates wider than binary32, and the
-# digits would differ. No emulator: this machine runs no 32-bit Windows
-# program, so only the checks of the files themselves run here.
+# Windows on ARM, which emulates 32-bit x86 (float arithmetic in SSE2, see
+# cross.cmake). No emulator: this machine runs no 32-bit Windows program,
+# so only the checks of the files themselves run here.
 set(triple i686-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
-set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
-set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
