@@ -3,15 +3,31 @@
 # Sourced: private_display starts an Xvfb of our own on a free display
 # number (Xvfb picks it), exports DISPLAY, and stops it when the script
 # exits, after running the script's own `cleanup` if it has one.
+# -noreset: otherwise the server resets whenever its last client leaves, and
+# refuses the next one meanwhile (a window manager started just after a
+# short-lived client fails to connect). The number is taken only once its
+# line is whole: Xvfb writes the newline last, when it is ready.
 private_display() {
-  local numberfile
+  local numberfile logfile
   numberfile=$(mktemp)
-  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$numberfile" 2>/dev/null &
+  logfile=$(mktemp)
+  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$numberfile" 2>"$logfile" &
   _xvfb=$!
   trap 'declare -F cleanup >/dev/null && cleanup; kill $_xvfb 2>/dev/null' EXIT
-  for _ in $(seq 100); do [ -s "$numberfile" ] && break; sleep 0.05; done
+  # Up to 30 s: a busy machine can take that long.
+  for _ in $(seq 600); do
+    [ "$(wc -l <"$numberfile")" -ge 1 ] && break
+    kill -0 $_xvfb 2>/dev/null || break
+    sleep 0.05
+  done
   DISPLAY=:$(head -n 1 "$numberfile")
   rm -f "$numberfile"
-  [ "$DISPLAY" != : ] || { echo "Xvfb did not start" >&2; exit 1; }
+  if [ "$DISPLAY" = : ]; then
+    echo "Xvfb did not start:" >&2
+    tail -n 5 "$logfile" >&2
+    rm -f "$logfile"
+    exit 1
+  fi
+  rm -f "$logfile"
   export DISPLAY
 }

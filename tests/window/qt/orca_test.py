@@ -14,6 +14,7 @@ outcome of a press; each result value whole.
 
 import os
 import re
+import select
 import shutil
 import signal
 import subprocess
@@ -26,6 +27,8 @@ SKIPPED = 77
 NEEDED = ["orca", "Xvfb", "xdotool", "openbox", "dbus-run-session", "localedef",
           "/usr/libexec/at-spi-bus-launcher", "/usr/libexec/at-spi2-registryd"]
 STEP_TIMEOUT = 5.0  # seconds for Orca to say what a key leads to
+XVFB_TIMEOUT = 30.0  # seconds for Xvfb to report its display, on a busy machine too
+SESSION_TIMEOUT = 150.0  # seconds for the whole session; ctest allows 180
 
 # What Orca must say for each focus stop, in tab order from s475.
 TAB_NAMES = [
@@ -47,9 +50,32 @@ RESULTS = [
 ]
 
 
+def start_xvfb(log):
+    """Starts Xvfb on a display number of its choosing; returns it with the
+    number, or None if none came in time. Xvfb reports the number and then,
+    in a second write, a newline, and it is ready only after both: it dies
+    ("Cannot write display number") if the pipe closes between them, so the
+    whole line is read, never just the first bytes that arrive."""
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                             "-nolisten", "tcp", "-noreset"], pass_fds=[write], stdout=log, stderr=log)
+    os.close(write)
+    reply = b""
+    end = time.monotonic() + XVFB_TIMEOUT
+    while not reply.endswith(b"\n"):
+        ready, _, _ = select.select([read], [], [], max(0.0, end - time.monotonic()))
+        chunk = os.read(read, 16) if ready else b""
+        if not chunk:  # the deadline, or Xvfb ended
+            break
+        reply += chunk
+    os.close(read)
+    number = reply.decode(errors="replace").strip()
+    return xvfb, number if reply.endswith(b"\n") and number.isdigit() else None
+
+
 def outer(program, transcript):
     """Sets up a private home, locale and X display, then runs the session
-    inside a D-Bus session of its own."""
+    in it."""
     work = tempfile.mkdtemp(prefix="vellacor-orca-")
     env = dict(os.environ)
     for name in ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
@@ -69,54 +95,73 @@ def outer(program, transcript):
                         os.path.join(env["LOCPATH"], "zh_CN.UTF-8")], check=True)
     env["LANG"] = env["LC_ALL"] = "zh_CN.UTF-8"
     env["LANGUAGE"] = "zh_CN"
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
-    os.close(write)
-    display = os.read(read, 16).decode().strip()
-    os.close(read)
-    env["DISPLAY"] = ":" + display
-    env[SESSION] = work
-    # The session's processes write to a file, never to this test's output:
-    # a daemon that outlived the session would keep ctest waiting on it.
-    # All of them are in one process group, ended together.
-    args = [sys.executable, os.path.abspath(__file__), program] + (
-        ["--transcript"] if transcript else [])
-    noise = os.path.join(work, "session.out")
+    xvfb_log = open(os.path.join(work, "xvfb.log"), "w")
+    xvfb, display = start_xvfb(xvfb_log)
     try:
-        with open(noise, "w") as out:
-            run = subprocess.Popen(["dbus-run-session", "--"] + args, env=env, stdout=out,
-                                   stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
-                                   start_new_session=True)
-            try:
-                code = run.wait(timeout=150)
-            except subprocess.TimeoutExpired:
-                code = 1
-                print("orca_test: the session did not end in 150 s")
-            finally:
-                try:
-                    os.killpg(run.pid, signal.SIGKILL)
-                except ProcessLookupError:
-                    pass
-        report = os.path.join(work, "report.txt")
-        if os.path.exists(report):
-            with open(report, encoding="utf-8") as text:
-                print(text.read(), end="")
-        if code != 0:
-            with open(noise, encoding="utf-8", errors="replace") as text:
-                print("orca_test: the session's own output:\n" + text.read()[-4000:])
-        return code
+        if display is None:
+            with open(xvfb_log.name, encoding="utf-8", errors="replace") as text:
+                print("orca_test: Xvfb reported no display:\n" + text.read()[-2000:])
+            return 1
+        env["DISPLAY"] = ":" + display
+        env[SESSION] = work
+        return run_session(program, transcript, env, work)
     finally:
         xvfb.terminate()
         xvfb.wait()
+        xvfb_log.close()
         if not os.environ.get("VELLACOR_ORCA_KEEP"):  # the logs, for a look by hand
             shutil.rmtree(work, ignore_errors=True)
+
+
+def end_group(leader):
+    """Kills the leader's process group and waits, a while, until it is
+    gone: an Orca still dying would make the next run skip."""
+    end = time.monotonic() + 10
+    try:
+        os.killpg(leader.pid, signal.SIGKILL)
+        leader.wait()
+        while time.monotonic() < end:
+            os.killpg(leader.pid, 0)
+            time.sleep(0.05)
+    except ProcessLookupError:
+        pass
+
+
+def run_session(program, transcript, env, work):
+    """Runs the session in a D-Bus session and a process group of its own.
+    The session's processes write to a file, never to this test's output: a
+    daemon that outlived the session would keep ctest waiting on it. All of
+    them are in the one process group, ended together."""
+    args = [sys.executable, os.path.abspath(__file__), program] + (
+        ["--transcript"] if transcript else [])
+    noise = os.path.join(work, "session.out")
+    with open(noise, "w") as out:
+        run = subprocess.Popen(["dbus-run-session", "--"] + args, env=env, stdout=out,
+                               stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
+                               start_new_session=True)
+        try:
+            code = run.wait(timeout=SESSION_TIMEOUT)
+        except subprocess.TimeoutExpired:
+            code = 1
+            print(f"orca_test: the session did not end in {SESSION_TIMEOUT:.0f} s")
+        finally:
+            end_group(run)
+    report = os.path.join(work, "report.txt")
+    if os.path.exists(report):
+        with open(report, encoding="utf-8") as text:
+            print(text.read(), end="")
+    if code != 0:
+        with open(noise, encoding="utf-8", errors="replace") as text:
+            print("orca_test: the session's own output:\n" + text.read()[-4000:])
+    return code
 
 
 class Orca:
     """Orca started with speech and braille off, its debug log written line
     by line (Orca's own launcher writes it block-buffered), and without
-    --replace, which would end any other Orca of the user."""
+    --replace, which would end any other Orca of the user. It stays in the
+    session's process group, so that a session ended by the timeout takes
+    its Orca along: one left over would make the next run skip."""
 
     def __init__(self, work):
         self.log = os.path.join(work, "orca.log")
@@ -133,7 +178,7 @@ class Orca:
         self.process = subprocess.Popen(
             interpreter + [launcher, "-d", "speech", "-d", "braille",
              "-u", os.path.join(work, "orca-settings"), "--debug-file=" + self.log],
-            stdout=self.out, stderr=subprocess.STDOUT, start_new_session=True)
+            stdout=self.out, stderr=subprocess.STDOUT)
         self.seen = 0
 
     def utterances(self):
@@ -161,7 +206,7 @@ class Orca:
         return new
 
     def stop(self):
-        os.killpg(self.process.pid, signal.SIGKILL)
+        self.process.kill()
         self.process.wait()
 
 
