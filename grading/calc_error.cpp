@@ -9,7 +9,15 @@ namespace grading {
 namespace {
 
 std::string Describe(ConversionProblem problem) {
-  return problem == ConversionProblem::kNotANumber ? "not a number" : "out of range";
+  switch (problem) {
+    case ConversionProblem::kNotANumber:
+      return "not a number";
+    case ConversionProblem::kForeignCharacter:
+      return "not a number (foreign character)";
+    case ConversionProblem::kOutOfRange:
+      return "out of range";
+  }
+  return "not a number";
 }
 
 std::string Describe(ArithmeticFault fault) {

@@ -21,7 +21,9 @@ class CalcError : public std::runtime_error {
   Field field_;
 };
 
-enum class ConversionProblem { kNotANumber, kOutOfRange };
+// kForeignCharacter: not a number, with a comma or a character beyond ASCII
+// in it, which a number in this program never has.
+enum class ConversionProblem { kNotANumber, kForeignCharacter, kOutOfRange };
 
 // A field's text is not a number, or its value lies beyond single precision.
 class ConversionError : public CalcError {

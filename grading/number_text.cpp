@@ -51,12 +51,16 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(begin, end - begin);
 }
 
-// The ASCII character a fullwidth form at text[i] stands for (writing its
-// length to `length`), or 0 when there is none. U+FF01..U+FF3F are EF BC 81..BF,
-// U+FF40..U+FF5F are EF BD 80..9F.
-char FullwidthAt(std::string_view text, std::size_t i, std::size_t& length) {
-  if (text.size() - i < 3 || text[i] != '\xEF') return 0;
+// The ASCII character that a Chinese input method's form at text[i] stands
+// for (writing its length to `length`), or 0 when there is none: the
+// fullwidth digits, point, signs and E (U+FF01..U+FF3F are EF BC 81..BF,
+// U+FF40..U+FF5F are EF BD 80..9F), and the ideographic full stop U+3002
+// (E3 80 82), the point typed in Chinese punctuation mode.
+char InputMethodFormAt(std::string_view text, std::size_t i, std::size_t& length) {
+  if (text.size() - i < 3) return 0;
   length = 3;
+  if (text.compare(i, 3, "\xE3\x80\x82") == 0) return '.';
+  if (text[i] != '\xEF') return 0;
   unsigned char lead = static_cast<unsigned char>(text[i + 1]);
   unsigned char last = static_cast<unsigned char>(text[i + 2]);
   if (lead == 0xBC) {
@@ -74,20 +78,36 @@ bool IsNumberChar(char c) {
   return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
 }
 
-// Copies the text into `out` as ASCII; false on any character the grammar
-// cannot use, so "１２．５" becomes "12.5" and "12,5" fails.
+// Copies the text into `out` as ASCII, so that "１２．５" and "12。5" become
+// "12.5"; false on any character the grammar cannot use.
 bool ToAscii(std::string_view text, char* out, std::size_t& out_length) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < text.size();) {
     char c = text[i];
     std::size_t length = 1;
-    if (static_cast<unsigned char>(c) >= 0x80) c = FullwidthAt(text, i, length);
+    if (static_cast<unsigned char>(c) >= 0x80) c = InputMethodFormAt(text, i, length);
     if (!IsNumberChar(c)) return false;
     out[n++] = c;
     i += length;
   }
   out_length = n;
   return true;
+}
+
+// Why a text that ToAscii refused is no number: a comma, or a character
+// beyond ASCII other than the input method's forms above, is a number
+// written in another convention ("12,5", "１，５", "12、5"), where the user
+// needs to know the point.
+ParseStatus WhyNotANumber(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t length = 1;
+    if (text[i] == ',') return ParseStatus::kForeignCharacter;
+    if (static_cast<unsigned char>(text[i]) >= 0x80 && !InputMethodFormAt(text, i, length)) {
+      return ParseStatus::kForeignCharacter;
+    }
+    i += length;
+  }
+  return ParseStatus::kNotANumber;
 }
 
 struct Shape {
@@ -181,7 +201,7 @@ ParsedNumber ParseNumber(std::string_view text) {
     out = large.data();
   }
   std::size_t length = 0;
-  if (!ToAscii(trimmed, out, length)) return {ParseStatus::kNotANumber, 0.0f};
+  if (!ToAscii(trimmed, out, length)) return {WhyNotANumber(trimmed), 0.0f};
   return Convert(std::string_view(out, length));
 }
 

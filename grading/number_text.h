@@ -8,7 +8,9 @@
 
 namespace grading {
 
-enum class ParseStatus { kOk, kNotANumber, kOutOfRange };
+// kForeignCharacter: not a number, and it holds a comma or a character
+// beyond ASCII that no number here has ("12,5", "1，5", "１ａ２").
+enum class ParseStatus { kOk, kNotANumber, kForeignCharacter, kOutOfRange };
 
 struct ParsedNumber {
   ParseStatus status;
@@ -19,7 +21,8 @@ struct ParsedNumber {
 //   [blanks] [+|-] digits-with-at-most-one-point [(E|e) [+|-] digits] [blanks]
 // Blanks are space, tab, carriage return, line feed, the no-break space and
 // the ideographic space; fullwidth digits, point, signs and E read as their
-// ASCII forms, as a Chinese input method types them.
+// ASCII forms, and the ideographic full stop 。 as the point, as a Chinese
+// input method types them.
 // A value too small for single precision reads as (signed) zero; one beyond
 // the largest finite single is out of range. Locale plays no part.
 ParsedNumber ParseNumber(std::string_view text);

@@ -18,6 +18,8 @@ float ReadNumber(const SieveSheet& sheet, Field field) {
       return parsed.value;
     case ParseStatus::kOutOfRange:
       throw ConversionError(field, ConversionProblem::kOutOfRange);
+    case ParseStatus::kForeignCharacter:
+      throw ConversionError(field, ConversionProblem::kForeignCharacter);
     case ParseStatus::kNotANumber:
       break;
   }

@@ -103,6 +103,10 @@ const Sample kSamples[] = {
      {"110", "10", "0", "0", "0", "0"}, {"110", "120", "120", "120", "120", "120"}, "-5", ""},
     {"BlanksAndFullwidth", {" 20", "８０", "100\u3000", "+100", "7.5e1", "８５"}, "40",
      {"4", "16", "20", "20", "15", "17"}, {"4", "20", "40", "60", "75", "92"}, "2.78125", kMedium},
+    // As typed in Chinese punctuation mode: 。 is the point.
+    {"IdeographicFullStop", {"12。3", "45.6", "78.9", "101.1", "122.2", "99.9"}, "40.00001",
+     {"2.46", "9.12", "15.78", "20.22", "24.44", "19.98"},
+     {"2.46", "11.58", "27.36", "47.58", "72.02", "92"}, "2.442485", kMedium},
     {"NegativeMass", {"-20", "80", "100", "100", "75", "85"}, "80",
      {"-4", "16", "20", "20", "15", "17"}, {"-4", "12", "32", "52", "67", "84"}, "2.567308", kMedium},
 };
@@ -170,6 +174,7 @@ TEST_P(Failures, StopAtTheFailingStep) {
 }
 
 constexpr int kNotANumber = static_cast<int>(ConversionProblem::kNotANumber);
+constexpr int kForeign = static_cast<int>(ConversionProblem::kForeignCharacter);
 constexpr int kOutOfRange = static_cast<int>(ConversionProblem::kOutOfRange);
 constexpr int kOverflow = static_cast<int>(ArithmeticFault::kOverflow);
 constexpr int kByZero = static_cast<int>(ArithmeticFault::kDivisionByZero);
@@ -179,7 +184,7 @@ constexpr int kInvalid = static_cast<int>(ArithmeticFault::kInvalid);
 const Failure kFailures[] = {
     {"Blank", {" ", "80", "100", "100", "75", "85"}, Kind::kConversion, Field::s475, kNotANumber, false},
     {"FirstBadInputInColumnOrder", {"20", "80", "1,5", "100", "x", "85"},
-     Kind::kConversion, Field::s118, kNotANumber, false},
+     Kind::kConversion, Field::s118, kForeign, false},
     {"OutOfRange", {"20", "1e39", "100", "100", "75", "85"}, Kind::kConversion, Field::s236, kOutOfRange, false},
     // The second subtraction overflows before the third text is read.
     {"LossOverflowsBeforeLaterInput", {"3e38", "3e38", "x", "0", "0", "0"},

@@ -45,6 +45,11 @@ TEST(ParseNumber, AcceptsTheNotationsOfTheSheet) {
       {"－３", -3.0f},
       {"＋4", 4.0f},
       {"１ｅ２", 100.0f},
+      {"12。5", 12.5f},  // the point of Chinese punctuation mode
+      {"１２。５", 12.5f},
+      {"。5", 0.5f},
+      {"-12。", -12.0f},
+      {"2。5e1", 25.0f},
       {"1Ｅ－2", 0.01f},
       {"12.5\r\n", 12.5f},  // a cell copied from a spreadsheet
       {"12.5\n", 12.5f},
@@ -86,6 +91,7 @@ struct Rejected {
 
 TEST(ParseNumber, RejectsEverythingElse) {
   const ParseStatus nan = ParseStatus::kNotANumber;
+  const ParseStatus foreign = ParseStatus::kForeignCharacter;
   const ParseStatus range = ParseStatus::kOutOfRange;
   const std::vector<Rejected> rows = {
       {"", nan},
@@ -93,9 +99,13 @@ TEST(ParseNumber, RejectsEverythingElse) {
       {"\t\u3000 ", nan},
       {"abc", nan},
       {"12a", nan},
-      {"1,000", nan},  // digit grouping
-      {"1,5", nan},    // decimal comma
-      {"１，５", nan},
+      {"1,000", foreign},  // digit grouping
+      {"1,5", foreign},    // decimal comma
+      {"１，５", foreign},
+      {"12、5", foreign},  // the ideographic comma
+      {"x,5", foreign},    // a comma anywhere, after another fault too
+      {"1。2。3", nan},    // points of both kinds count alike
+      {"。", nan},
       {"0x10", nan},
       {"inf", nan},
       {"-inf", nan},
@@ -113,18 +123,18 @@ TEST(ParseNumber, RejectsEverythingElse) {
       {"12.5\n34", nan},  // two cells are not one number
       {"12.5\r\n34\r\n", nan},
       {"\r\n", nan},
-      {"１ａ２", nan},  // fullwidth letters other than Ｅ and ｅ
-      {"１２Ａ", nan},
-      {"％", nan},
-      {"伐", nan},  // another three-byte character
-      {"1伐", nan},
+      {"１ａ２", foreign},  // fullwidth letters other than Ｅ and ｅ
+      {"１２Ａ", foreign},
+      {"％", foreign},
+      {"伐", foreign},  // another three-byte character
+      {"1伐", foreign},
       {"--1", nan},
       {"+-1", nan},
       {"1-", nan},
-      {"٣", nan},                    // Arabic-Indic digit
-      {"\xEF\xBC", nan},             // cut-off UTF-8
-      {"\xEF\xBC\x90\xEF", nan},     // fullwidth 0, then a cut-off character
-      {std::string("1\0", 2), nan},  // embedded NUL
+      {"٣", foreign},                 // Arabic-Indic digit
+      {"\xEF\xBC", foreign},          // cut-off UTF-8
+      {"\xEF\xBC\x90\xEF", foreign},  // fullwidth 0, then a cut-off character
+      {std::string("1\0", 2), nan},   // embedded NUL
       {"1e39", range},
       {"-1e39", range},
       {"3.4028236e38", range},

@@ -52,7 +52,8 @@ TEST(ReadNumber, FailureNamesTheFieldAndTheProblem) {
     ConversionProblem problem;
   };
   for (const Row& row : {Row{Field::s236, "", ConversionProblem::kNotANumber},
-                         Row{Field::lsb06, "12,5", ConversionProblem::kNotANumber},
+                         Row{Field::s03, "12a", ConversionProblem::kNotANumber},
+                         Row{Field::lsb06, "12,5", ConversionProblem::kForeignCharacter},
                          Row{Field::s015, "1e40", ConversionProblem::kOutOfRange}}) {
     SieveSheet sheet;
     sheet.SetText(row.field, row.text);
