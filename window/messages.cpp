@@ -15,18 +15,6 @@ std::string BoxName(grading::Field field) {
   return box ? std::string(box->accessible_name) : std::string();
 }
 
-std::string Why(grading::ArithmeticFault fault) {
-  switch (fault) {
-    case grading::ArithmeticFault::kOverflow:
-      return "结果超出单精度数的范围（溢出）";
-    case grading::ArithmeticFault::kDivisionByZero:
-      return "除数为零";
-    case grading::ArithmeticFault::kInvalid:
-      return "无效运算（零除以零）";
-  }
-  return "运算错误";
-}
-
 }  // namespace
 
 std::string IncompleteMessage() { return "信息填写不完整。"; }
@@ -39,19 +27,34 @@ std::string OutcomeAnnouncement(const grading::SieveSheet& sheet) {
 }
 
 std::string ErrorMessage(const grading::ConversionError& error) {
-  const char* what = error.problem() == grading::ConversionProblem::kNotANumber
-                         ? "不是数字"
-                         : "超出单精度数的范围";
-  return "“" + BoxName(error.field()) + "”中的内容" + what + "，请改正后再计算。";
+  const std::string box = "“" + BoxName(error.field()) + "”";
+  switch (error.problem()) {
+    case grading::ConversionProblem::kOutOfRange:
+      return box + "中的数值过大，超出了程序能计算的范围，请改正后再计算。";
+    case grading::ConversionProblem::kForeignCharacter:
+      // "12,5" or "１，５": a number in another convention.
+      return box + "中的内容不是数字，请改正后再计算。小数点请用“.”，数中不能有逗号或其他符号。";
+    case grading::ConversionProblem::kNotANumber:
+      break;
+  }
+  return box + "中的内容不是数字，请改正后再计算。";
 }
 
 std::string ErrorMessage(const grading::ArithmeticError& error) {
-  std::string text = "无法计算“" + BoxName(error.field()) + "”：" + Why(error.fault()) + "。";
-  // The divisor of the modulus is 100 less the cumulative percentage on 4.75.
-  if (error.field() == grading::Field::ms && error.fault() != grading::ArithmeticFault::kOverflow) {
-    text += "\n4.75 筛的累计筛余百分为 100，细度模数没有数值。";
+  const std::string head = "无法计算“" + BoxName(error.field()) + "”：";
+  // Every number comes from the masses: one that grows too large comes
+  // from masses far beyond any sample.
+  if (error.fault() == grading::ArithmeticFault::kOverflow) {
+    return head + "筛余量太大，算出的结果超出了程序能计算的范围。请检查各筛的筛余量后再计算。";
   }
-  return text;
+  // The modulus divides by 100 less the cumulative percentage on 4.75,
+  // which is zero when the whole sample stayed on that sieve.
+  if (error.field() == grading::Field::ms) {
+    return head +
+           "4.75 筛的累计筛余百分为 100，即全部试样都留在 4.75 筛上，这样的砂没有细度模数。"
+           "请检查筛余量后再计算。";
+  }
+  return head + "算不出有效的结果。请检查各筛的筛余量后再计算。";
 }
 
 }  // namespace window

@@ -4,6 +4,7 @@
 #include "window/press.h"
 
 #include "grading/calculate.h"
+#include "grading/sieve_column.h"
 #include "window/messages.h"
 
 namespace window {
@@ -12,14 +13,24 @@ namespace {
 PressResult Run(grading::SieveSheet& sheet) {
   try {
     if (grading::Calculate(sheet) == grading::CalcOutcome::Incomplete) {
-      return {{}, Notice::kIncomplete, IncompleteMessage(), std::nullopt, {}};
+      return {{}, {}, Notice::kIncomplete, IncompleteMessage(), std::nullopt, {}};
     }
-    return {{}, Notice::kNone, {}, std::nullopt, OutcomeAnnouncement(sheet)};
+    return {{}, {}, Notice::kNone, {}, std::nullopt, OutcomeAnnouncement(sheet)};
   } catch (const grading::ConversionError& error) {
-    return {{}, Notice::kWarning, ErrorMessage(error), error.field(), {}};
+    return {{}, {}, Notice::kWarning, ErrorMessage(error), error.field(), {}};
   } catch (const grading::ArithmeticError& error) {
-    return {{}, Notice::kWarning, ErrorMessage(error), std::nullopt, {}};
+    return {{}, {}, Notice::kWarning, ErrorMessage(error), std::nullopt, {}};
   }
+}
+
+// Every field but the six masses the user types: the program writes them.
+std::bitset<grading::kFieldCount> Results() {
+  std::bitset<grading::kFieldCount> results;
+  results.set();
+  for (const grading::SieveColumn& column : grading::kSieveColumns) {
+    results.reset(grading::Index(column.mass));
+  }
+  return results;
 }
 
 }  // namespace
@@ -30,6 +41,7 @@ PressResult PressCommand1(grading::SieveSheet& sheet) {
   for (grading::Field field : grading::kAllFields) {
     result.changed[grading::Index(field)] = sheet.Text(field) != before.Text(field);
   }
+  result.from_start = Results();
   return result;
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bitset>
 #include <string>
 
 #include "grading/sieve_column.h"
@@ -15,11 +16,11 @@ namespace {
 
 using grading::Field;
 
-// The names of the fields a press changed, in the order of Field.
-std::string ChangedNames(const PressResult& press) {
+// The names of the fields in the set, in the order of Field.
+std::string Names(const std::bitset<grading::kFieldCount>& fields) {
   std::string names;
   for (Field field : grading::kAllFields) {
-    if (!press.Changed(field)) continue;
+    if (!fields[grading::Index(field)]) continue;
     if (!names.empty()) names += ' ';
     names += grading::FieldName(field);
   }
@@ -40,6 +41,9 @@ struct Press {
 // The table below the masses: what a run that fails in the modulus writes.
 constexpr const char* kTable =
     "ss sb475 sb236 sb118 sb06 sb03 sb015 lsb475 lsb236 lsb118 lsb06 lsb03 lsb015";
+// Every box the program writes: each shows its beginning after any press.
+constexpr const char* kResults =
+    "ss sb475 sb236 sb118 sb06 sb03 sb015 lsb475 lsb236 lsb118 lsb06 lsb03 lsb015 cx ms";
 
 class Presses : public testing::TestWithParam<Press> {};
 
@@ -54,13 +58,15 @@ TEST_P(Presses, SayWhatTheWindowShowsNext) {
   EXPECT_EQ(press.notice, row.notice);
   EXPECT_EQ(press.message, row.message);
   EXPECT_EQ(press.select ? std::string(grading::FieldName(*press.select)) : "", row.select);
-  EXPECT_EQ(ChangedNames(press), row.changed);
+  EXPECT_EQ(Names(press.changed), row.changed);
   EXPECT_EQ(press.announcement, row.spoken);
+  EXPECT_EQ(Names(press.from_start), kResults);
 
   const PressResult again = PressCommand1(sheet);
   EXPECT_EQ(again.message, row.message) << "the same inputs, the same outcome";
-  EXPECT_EQ(ChangedNames(again), "") << "and the same texts";
+  EXPECT_EQ(Names(again.changed), "") << "and the same texts";
   EXPECT_EQ(again.announcement, row.spoken) << "heard after every press, not only the first";
+  EXPECT_EQ(Names(again.from_start), kResults) << "changed or not";
 }
 
 // clang-format off
@@ -75,18 +81,28 @@ const Press kPresses[] = {
      ""},
     {"NotANumber", {"20", "8o", "100", "100", "75", "85"}, Notice::kWarning,
      "“筛余量 2.36”中的内容不是数字，请改正后再计算。", "s236", "", ""},
+    {"DecimalComma", {"20", "80", "12,5", "100", "75", "85"}, Notice::kWarning,
+     "“筛余量 1.18”中的内容不是数字，请改正后再计算。小数点请用“.”，数中不能有逗号或其他符号。",
+     "s118", "", ""},
+    {"FullwidthLetter", {"20", "80", "100", "100", "75", "８ｏ"}, Notice::kWarning,
+     "“筛余量 0.15”中的内容不是数字，请改正后再计算。小数点请用“.”，数中不能有逗号或其他符号。",
+     "s015", "", ""},
+    {"IdeographicFullStop", {"12。3", "45.6", "78.9", "101.1", "122.2", "99.9"}, Notice::kNone, "", "",
+     kResults, "计算完成。细度模数 2.442485，粗细程度：中砂，平均粒径为o．5—0．35mm"},
     {"OutOfRange", {"20", "80", "100", "100", "1e39", "85"}, Notice::kWarning,
-     "“筛余量 0.3”中的内容超出单精度数的范围，请改正后再计算。", "s03", "", ""},
+     "“筛余量 0.3”中的数值过大，超出了程序能计算的范围，请改正后再计算。", "s03", "", ""},
     {"LossOverflows", {"3e38", "3e38", "0", "0", "0", "0"}, Notice::kWarning,
-     "无法计算“损失”：结果超出单精度数的范围（溢出）。", "", "", ""},
+     "无法计算“损失”：筛余量太大，算出的结果超出了程序能计算的范围。请检查各筛的筛余量后再计算。",
+     "", "", ""},
     {"DivisionByZero", {"500", "10", "0", "0", "0", "0"}, Notice::kWarning,
-     "无法计算“细度模数”：除数为零。\n4.75 筛的累计筛余百分为 100，细度模数没有数值。", "",
-     kTable, ""},
+     "无法计算“细度模数”：4.75 筛的累计筛余百分为 100，即全部试样都留在 4.75 筛上，"
+     "这样的砂没有细度模数。请检查筛余量后再计算。", "", kTable, ""},
     {"ZeroByZero", {"500", "0", "0", "0", "0", "0"}, Notice::kWarning,
-     "无法计算“细度模数”：无效运算（零除以零）。\n4.75 筛的累计筛余百分为 100，细度模数没有数值。", "",
-     kTable, ""},
+     "无法计算“细度模数”：4.75 筛的累计筛余百分为 100，即全部试样都留在 4.75 筛上，"
+     "这样的砂没有细度模数。请检查筛余量后再计算。", "", kTable, ""},
     {"ModulusOverflows", {"499.9999", "1e36", "0", "0", "0", "0"}, Notice::kWarning,
-     "无法计算“细度模数”：结果超出单精度数的范围（溢出）。", "", kTable, ""},
+     "无法计算“细度模数”：筛余量太大，算出的结果超出了程序能计算的范围。请检查各筛的筛余量后再计算。",
+     "", kTable, ""},
 };
 // clang-format on
 
