@@ -135,13 +135,13 @@ void Form1::Command1Click() {
   }
 }
 
-// A box whose field changed shows the new text, its beginning in view.
+// A box whose field changed shows the new text; each result box, changed
+// or not, its text's beginning.
 void Form1::Refresh(const PressResult& press) {
   for (grading::Field field : grading::kAllFields) {
-    if (!press.Changed(field)) continue;
     QLineEdit* box = Box(field);
-    box->setText(QString::fromStdString(sheet_.Text(field)));
-    box->setCursorPosition(0);
+    if (press.Changed(field)) box->setText(QString::fromStdString(sheet_.Text(field)));
+    if (press.FromStart(field)) box->setCursorPosition(0);
   }
   Box(grading::Field::cx)->setToolTip(Box(grading::Field::cx)->text());
 }

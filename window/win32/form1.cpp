@@ -251,13 +251,16 @@ void Form1::Command1Click() {
   }
 }
 
-// A box whose field changed shows the new text, its beginning in view.
+// A box whose field changed shows the new text; each result box, changed
+// or not, its text's beginning.
 void Form1::Refresh(const PressResult& press) {
   refreshing_ = true;
   for (grading::Field field : grading::kAllFields) {
-    if (!press.Changed(field)) continue;
-    SetWindowTextUtf8(Box(field), sheet_.Text(field));
-    SendMessageW(Box(field), EM_SETSEL, 0, 0);
+    const HWND box = Box(field);
+    if (press.Changed(field)) SetWindowTextUtf8(box, sheet_.Text(field));
+    if (!press.FromStart(field)) continue;
+    SendMessageW(box, EM_SETSEL, 0, 0);
+    SendMessageW(box, EM_SCROLLCARET, 0, 0);
   }
   refreshing_ = false;
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -170,6 +171,14 @@ class Win32Form1 : public testing::Test {
 
   void Press() { SendMessageW(form_->Command1(), BM_CLICK, 0, 0); }
 
+  // The first two characters the box shows: a single-line edit tells the
+  // first one in view.
+  static std::string Shown(HWND box) {
+    const std::wstring text = window::Widen(Text(box));
+    const auto first = static_cast<std::size_t>(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0));
+    return window::Narrow(std::wstring_view(text).substr(std::min(first, text.size()), 2));
+  }
+
   std::unique_ptr<Form1> form_;
   std::unique_ptr<ModalWatch> watch_;
 };
@@ -304,6 +313,31 @@ TEST_F(Win32Form1, CalculatesWhatIsTyped) {
   EXPECT_TRUE(watch_->Take().empty());
 }
 
+// Tabbing through a box scrolls it to its end; a press by keyboard passes
+// the class box on its way to the button. Each result shows its beginning
+// after every press, changed or not, error or not.
+TEST_F(Win32Form1, ResultsShowTheirBeginningAfterEveryPress) {
+  TypeMasses({L"20", L"80", L"100", L"100", L"75", L"85"});
+  SetFocus(form_->Command1());
+  Key(VK_SPACE);
+  EXPECT_EQ(Shown(Box(Field::cx)), "中砂");
+  Key(VK_TAB, VK_SHIFT);
+  ASSERT_EQ(GetFocus(), Box(Field::cx));
+  EXPECT_NE(Shown(Box(Field::cx)), "中砂") << "tabbing in scrolls to the end";
+  Key(VK_TAB);
+  Key(VK_SPACE);  // the same inputs: the class text does not change
+  EXPECT_EQ(GetFocus(), form_->Command1());
+  EXPECT_EQ(Shown(Box(Field::cx)), "中砂");
+  // A press that ends in an error shows the old class from its start too.
+  Key(VK_TAB, VK_SHIFT);
+  Key(VK_TAB);
+  Type(Box(Field::s475), L"500");
+  SetFocus(form_->Command1());
+  Key(VK_SPACE);
+  EXPECT_EQ(watch_->Take().size(), 1u);
+  EXPECT_EQ(Shown(Box(Field::cx)), "中砂");
+}
+
 // The description changes a screen reader is told of, by control.
 std::vector<HWND> described;
 void CALLBACK OnDescriptionChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD,
@@ -392,7 +426,8 @@ TEST_F(Win32Form1, DivisionByZeroKeepsTheLastModulusShown) {
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_TRUE(seen[0].icon);
   EXPECT_EQ(seen[0].text,
-            "无法计算“细度模数”：除数为零。\n4.75 筛的累计筛余百分为 100，细度模数没有数值。");
+            "无法计算“细度模数”：4.75 筛的累计筛余百分为 100，即全部试样都留在 4.75 筛上，"
+            "这样的砂没有细度模数。请检查筛余量后再计算。");
   EXPECT_EQ(seen[0].ss, "-10") << "the new table beside the old modulus";
   EXPECT_EQ(seen[0].ms, "3.410526");
   EXPECT_EQ(seen[0].cx, coarse);
