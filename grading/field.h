@@ -30,10 +30,24 @@ inline constexpr std::array<Field, kFieldCount> kAllFields = [] {
   return fields;
 }();
 
-// The field's name as the window's box carries it ("s475", "ms", ...).
-std::string_view FieldName(Field field);
+// The names of the fields, in the order of Field, as the window's boxes
+// carry them.
+inline constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
+    "s475",   "s236",   "s118",  "s06",   "s03",    "s015",  "ss",
+    "sb475",  "sb236",  "sb118", "sb06",  "sb03",   "sb015", "lsb475",
+    "lsb236", "lsb118", "lsb06", "lsb03", "lsb015", "cx",    "ms"};
 
-// The field of that name, or nothing when no field is called so.
-std::optional<Field> FieldFromName(std::string_view name);
+// The field's name ("s475", "ms", ...).
+constexpr std::string_view FieldName(Field field) { return kFieldNames[Index(field)]; }
+
+// The field of that name, or nothing when no field is called so. constexpr,
+// so that the window's table of controls is checked against the fields
+// when it is compiled.
+constexpr std::optional<Field> FieldFromName(std::string_view name) {
+  for (Field field : kAllFields) {
+    if (FieldName(field) == name) return field;
+  }
+  return std::nullopt;
+}
 
 }  // namespace grading

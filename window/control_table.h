@@ -8,9 +8,13 @@
 #include <cstddef>
 #include <string_view>
 
+#include "grading/field.h"
+
 namespace window {
 
-enum class ControlKind { kLabel, kTextBox, kLine, kButton };
+// Unscoped, so that the table below reads kLabel rather than
+// ControlKind::kLabel.
+enum ControlKind { kLabel, kTextBox, kLine, kButton };
 
 // One control of Form1. Positions and sizes are in twips (1/1440 inch) from
 // the top-left corner of the client area; a line runs from (left, top) to
@@ -32,10 +36,8 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidth = 7935;
 inline constexpr int kClientHeight = 2655;
 
-using enum ControlKind;
-
 // clang-format off
-inline constexpr std::array<ControlSpec, 49> kControls = {{
+inline constexpr auto kControls = std::to_array<ControlSpec>({
     // name      kind      caption         left   top  width height tab  read-only accessible name
     {"Label9",   kLabel,   "筛余量",         120,  120,  615,  255, 17, false, ""},
     {"Label1",   kLabel,   "4.75",            60,  360,  375,  255,  0, false, ""},
@@ -86,8 +88,71 @@ inline constexpr std::array<ControlSpec, 49> kControls = {{
     {"Line1",    kLine,    "",               840,  120, 6960,    0, -1, false, ""},
     {"Line2",    kLine,    "",               960,  960, 6840,    0, -1, false, ""},
     {"Line3",    kLine,    "",              1200, 1680, 6480,    0, -1, false, ""},
-}};
+});
 // clang-format on
+
+// The table checked when it is compiled: a row deleted, doubled or with a
+// mistyped name fails the build rather than the program at start-up.
+namespace table_check {
+
+constexpr std::size_t Count(ControlKind kind) {
+  std::size_t n = 0;
+  for (const ControlSpec& control : kControls) n += control.kind == kind;
+  return n;
+}
+
+constexpr bool NamesAreDistinct() {
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    for (std::size_t j = i + 1; j < kControls.size(); ++j) {
+      if (kControls[i].name == kControls[j].name) return false;
+    }
+  }
+  return true;
+}
+
+// Each text box bears the name of a sheet field, and each field has one.
+constexpr bool BoxesAndFieldsMatch() {
+  for (const ControlSpec& control : kControls) {
+    if (control.kind == kTextBox && !grading::FieldFromName(control.name)) return false;
+  }
+  for (std::string_view field : grading::kFieldNames) {
+    std::size_t boxes = 0;
+    for (const ControlSpec& control : kControls) {
+      boxes += control.kind == kTextBox && control.name == field;
+    }
+    if (boxes != 1) return false;
+  }
+  return true;
+}
+
+// Lines take no part in the tab order; every other control has its own index.
+constexpr bool TabIndexesAreDistinct() {
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    if ((kControls[i].kind == kLine) != (kControls[i].tab_index < 0)) return false;
+    for (std::size_t j = i + 1; j < kControls.size(); ++j) {
+      if (kControls[i].kind != kLine && kControls[i].tab_index == kControls[j].tab_index) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+static_assert(kControls.size() == 49, "Form1 has 49 controls");
+static_assert(Count(kTextBox) == grading::kFieldCount && Count(kLabel) == 24 && Count(kLine) == 3 &&
+                  Count(kButton) == 1,
+              "21 text boxes, 24 labels, 3 lines and the button");
+static_assert(NamesAreDistinct(), "every control has a name of its own");
+static_assert(BoxesAndFieldsMatch(), "each text box shows one sheet field, each field one box");
+static_assert(TabIndexesAreDistinct(), "every control but the lines has a tab index of its own");
+
+}  // namespace table_check
+
+// The sheet field a text box shows: the one of its name (each box has one,
+// as checked above).
+constexpr grading::Field BoxField(const ControlSpec& box) {
+  return *grading::FieldFromName(box.name);
+}
 
 // The text boxes and the button, which take the focus, in ascending tab
 // index: Tab moves the focus along this order, and back to its start.
@@ -109,6 +174,11 @@ constexpr const ControlSpec* FindControl(std::string_view name) {
     if (control.name == name) return &control;
   }
   return nullptr;
+}
+
+// The text box that shows the field (each field has one, as checked above).
+constexpr const ControlSpec& BoxOf(grading::Field field) {
+  return *FindControl(grading::FieldName(field));
 }
 
 }  // namespace window

@@ -10,10 +10,7 @@ namespace window {
 namespace {
 
 // A field as the user knows it: the heading and sieve of its box.
-std::string BoxName(grading::Field field) {
-  const ControlSpec* box = FindControl(grading::FieldName(field));
-  return box ? std::string(box->accessible_name) : std::string();
-}
+std::string BoxName(grading::Field field) { return std::string(BoxOf(field).accessible_name); }
 
 }  // namespace
 

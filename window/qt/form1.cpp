@@ -87,7 +87,7 @@ QWidget* Form1::Build(const ControlSpec& spec) {
 }
 
 QLineEdit* Form1::BuildTextBox(const ControlSpec& spec) {
-  const grading::Field field = *grading::FieldFromName(spec.name);
+  const grading::Field field = BoxField(spec);
   auto* box = new QLineEdit(this);
   box->setMaxLength(INT_MAX);
   box->setReadOnly(spec.read_only);

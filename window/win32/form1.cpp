@@ -119,7 +119,7 @@ void Form1::Build(std::size_t index) {
   if (spec.kind == kButton) command1_ = control;
   if (spec.kind != kTextBox) return;
   SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no limit but the system's
-  boxes_[grading::Index(*grading::FieldFromName(spec.name))] = control;
+  boxes_[grading::Index(BoxField(spec))] = control;
   names_.Set(control, spec.accessible_name);
 }
 
@@ -231,7 +231,7 @@ void Form1::Command(int id, int code, HWND control) {
   if (spec.kind == kButton && code == BN_CLICKED) {
     Command1Click();
   } else if (spec.kind == kTextBox && code == EN_CHANGE && !refreshing_) {
-    sheet_.SetText(*grading::FieldFromName(spec.name), WindowTextUtf8(control));
+    sheet_.SetText(BoxField(spec), WindowTextUtf8(control));
   } else if (spec.kind == kTextBox && code == EN_SETFOCUS) {
     // The focus has left the button: it is only "计算" again.
     names_.Describe(command1_, {});

@@ -281,7 +281,7 @@ class Form1Test : public QObject {
   void readOnlyBoxesRefuseTyping() {
     for (const window::ControlSpec& spec : window::kControls) {
       if (!spec.read_only) continue;
-      const Field field = *grading::FieldFromName(spec.name);
+      const Field field = window::BoxField(spec);
       QTest::keyClicks(Box(field), QStringLiteral("12"));
       QCOMPARE(Box(field)->text(), QString());
       QCOMPARE(form_->Sheet().Text(field), std::string());
