@@ -1,20 +1,21 @@
 # SPDX-FileCopyrightText: 2026 The Vellacor developers
 # SPDX-License-Identifier: MIT
 # `cpack` in the build folder packs what `cmake --install` puts in place:
-# on Linux a .deb; on Windows a portable .zip and a per-user installer.
+# for the Windows window a portable .zip and a per-user installer; else a
+# .deb.
 set(CPACK_PACKAGE_NAME vellacor)
 set(CPACK_PACKAGE_VENDOR "Vellacor")
 set(CPACK_PACKAGE_CONTACT "Vellacor developers <dev@vellacor.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sieve analysis of sand: grading table and fineness modulus")
 
-if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+if(VELLACOR_FRONT_END STREQUAL "win32" AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   # 32-bit: the portable zip alone. The installer stays 64-bit, the one
   # whose stub this machine can run and test.
   set(CPACK_GENERATOR ZIP)
   set(CPACK_STRIP_FILES ON)
   set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win32)
   set(CPACK_PACKAGE_FILE_NAME ${VELLACOR_PACKAGE})
-elseif(WIN32)
+elseif(VELLACOR_FRONT_END STREQUAL "win32")
   set(CPACK_GENERATOR ZIP NSIS64)
   set(CPACK_STRIP_FILES ON)
   set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win64)  # what the packages are called
