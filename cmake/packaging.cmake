@@ -8,17 +8,20 @@ set(CPACK_PACKAGE_VENDOR "Vellacor")
 set(CPACK_PACKAGE_CONTACT "Vellacor developers <dev@vellacor.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sieve analysis of sand: grading table and fineness modulus")
 
-if(VELLACOR_FRONT_END STREQUAL "win32" AND CMAKE_SIZEOF_VOID_P EQUAL 4)
-  # 32-bit: the portable zip alone. The installer stays 64-bit, the one
-  # whose stub this machine can run and test.
-  set(CPACK_GENERATOR ZIP)
+if(VELLACOR_FRONT_END STREQUAL "win32")
+  # A portable zip and a per-user installer for each processor, the
+  # installer's own code (NSIS's stub) for that processor too: the 32-bit
+  # one runs on every Windows from XP on, the 64-bit one from XP x64 on.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(CPACK_GENERATOR ZIP NSIS)
+    set(CPACK_NSIS_VELLACOR_TARGET x86-unicode)
+    set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win32)  # what the packages are called
+  else()
+    set(CPACK_GENERATOR ZIP NSIS64)
+    set(CPACK_NSIS_VELLACOR_TARGET amd64-unicode)
+    set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win64)
+  endif()
   set(CPACK_STRIP_FILES ON)
-  set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win32)
-  set(CPACK_PACKAGE_FILE_NAME ${VELLACOR_PACKAGE})
-elseif(VELLACOR_FRONT_END STREQUAL "win32")
-  set(CPACK_GENERATOR ZIP NSIS64)
-  set(CPACK_STRIP_FILES ON)
-  set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win64)  # what the packages are called
   set(CPACK_PACKAGE_FILE_NAME ${VELLACOR_PACKAGE})
   include(${CMAKE_CURRENT_LIST_DIR}/nsis.cmake)
 else()

@@ -198,7 +198,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       FillRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_WINDOWTEXT));
       return TRUE;
     }
-    case WM_DPICHANGED: {
+    case kWmDpiChanged: {
       Layout(HIWORD(wparam));
       const auto* suggested = reinterpret_cast<const RECT*>(lparam);
       const SIZE size = WindowSize(kStyle, 0, dpi_);

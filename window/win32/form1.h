@@ -12,6 +12,7 @@
 #include "window/control_table.h"
 #include "window/press.h"
 #include "window/win32/accessible_names.h"
+#include "window/win32/scaling.h"
 
 namespace window {
 
@@ -57,7 +58,7 @@ class Form1 {
   HWND command1_ = nullptr;
   HWND focus_ = nullptr;  // where the focus goes back when the window is activated
   HFONT font_ = nullptr;
-  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  UINT dpi_ = kDefaultDpi;
   bool refreshing_ = false;  // the program, not the user, is setting box texts
   AccessibleNames names_;
 };

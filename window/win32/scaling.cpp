@@ -40,7 +40,7 @@ UINT WindowDpi(HWND window) {
   const HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+  return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
 }
 
 int Scale(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); }

@@ -9,6 +9,11 @@
 
 namespace window {
 
+// Declared by the headers of Windows 8.1 and later only; the window is
+// compiled against XP's. XP and 7 never send the message.
+inline constexpr UINT kDefaultDpi = 96;        // USER_DEFAULT_SCREEN_DPI
+inline constexpr UINT kWmDpiChanged = 0x02E0;  // WM_DPICHANGED: the monitor's dpi changed
+
 // The window's own dots per inch: its monitor's on Windows 10 (1607) and
 // later, the screen's before. Looked up at run time, so that the program
 // still starts on Windows 7.

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 #
 # Writes the notices of what the Windows program links in statically: the
-# GCC runtime (libstdc++, libgcc), the MinGW-w64 runtime and winpthreads.
+# GCC runtime (libstdc++, libgcc) and the MinGW-w64 runtime. (The win32
+# thread model links no winpthreads.)
 # Every text comes from the copyright files of the very MinGW-w64 packages
 # that build the program, so the notices follow the toolchain.
 #   third_party_notices.sh OUT.txt
@@ -19,15 +20,14 @@ done
 between() { awk -v from="$2" -v until="$3" 'index($0, from) == 1 { on = 1 }
   on && $0 ~ until { exit } on' "$1"; }
 
-# The mingw-w64 paragraphs of what is linked in (the runtime and
-# winpthreads, not its headers' or tests' sources), then each licence they
-# name whose text stands in a paragraph of its own.
+# The mingw-w64 paragraphs of what is linked in (the runtime, not its
+# headers' sources), then each licence they name whose text stands in a
+# paragraph of its own.
 mingw_paragraphs() {
   awk -v RS= -v ORS='\n\n' '
     /^Files:/ {
       files = $0; sub(/\n(Copyright|License):.*/, "", files)
-      if (files ~ /^Files: \*$/ || (files ~ /mingw-w64-crt\/|winpthreads\// &&
-          files !~ /tests_pthread/)) {
+      if (files ~ /^Files: \*$/ || files ~ /mingw-w64-crt\//) {
         print; match($0, /\nLicense: [^\n]*/)
         name = substr($0, RSTART + 10, RLENGTH - 10)
         n = split(name, parts, / and | or /)
@@ -52,8 +52,8 @@ travel with the program. Vellacor itself is under the MIT licence
    License, version 3 or later, with the GCC Runtime Library Exception,
    version 3.1. Under that exception the program may be passed on under
    terms of its own.
-2. The MinGW-w64 runtime (mingw-w64-crt) and winpthreads: the licences of
-   their parts, listed in section 2.
+2. The MinGW-w64 runtime (mingw-w64-crt): the licences of its parts,
+   listed in section 2.
 
 HEAD
   echo "======================================================================"
@@ -69,7 +69,7 @@ HEAD
   cat "$gpl3"
   echo
   echo "======================================================================"
-  echo "2. MinGW-w64 runtime and winpthreads (from $mingw_copyright)"
+  echo "2. MinGW-w64 runtime (from $mingw_copyright)"
   echo "======================================================================"
   echo
   mingw_paragraphs

@@ -6,13 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
+#include <utility>
 #include <vector>
 
+#include "window/win32/scaling.h"
 #include "window/win32/wide_text.h"
 
 using grading::Field;
@@ -29,27 +28,43 @@ struct Seen {
 };
 
 // Reads and dismisses every message box the window thread opens, so that a
-// test can look at one and none can hang; `seen` keeps them in order.
+// test can look at one and none can hang; `seen` keeps them in order. Its
+// thread and lock are Windows' own: the program's toolchain (the win32
+// thread model, which every Windows back to XP runs) has no std::thread.
 class ModalWatch {
  public:
   ModalWatch(DWORD thread, const Form1& form) : thread_(thread), form_(form) {
-    worker_ = std::thread([this] {
-      while (!stop_) {
-        if (HWND box = OpenBox()) Read(box);
-        Sleep(10);
-      }
-    });
+    InitializeCriticalSection(&lock_);
+    worker_ = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
   }
   ~ModalWatch() {
-    stop_ = true;
-    worker_.join();
+    InterlockedExchange(&stop_, 1);
+    WaitForSingleObject(worker_, INFINITE);
+    CloseHandle(worker_);
+    DeleteCriticalSection(&lock_);
   }
+  ModalWatch(const ModalWatch&) = delete;
+  ModalWatch& operator=(const ModalWatch&) = delete;
+
   std::vector<Seen> Take() {
-    std::lock_guard lock(mutex_);
-    return std::exchange(seen_, {});
+    EnterCriticalSection(&lock_);
+    std::vector<Seen> seen = std::exchange(seen_, {});
+    LeaveCriticalSection(&lock_);
+    return seen;
   }
 
  private:
+  bool Stopping() { return InterlockedCompareExchange(&stop_, 0, 0) != 0; }
+
+  static DWORD WINAPI Watch(void* self) {
+    auto* watch = static_cast<ModalWatch*>(self);
+    while (!watch->Stopping()) {
+      if (HWND box = watch->OpenBox()) watch->Read(box);
+      Sleep(10);
+    }
+    return 0;
+  }
+
   HWND OpenBox() const {
     HWND found = nullptr;
     EnumThreadWindows(thread_, MatchOpenBox, reinterpret_cast<LPARAM>(&found));
@@ -85,21 +100,20 @@ class ModalWatch {
     seen.ss = window::WindowTextUtf8(form_.Box(Field::ss));
     seen.ms = window::WindowTextUtf8(form_.Box(Field::ms));
     seen.cx = window::WindowTextUtf8(form_.Box(Field::cx));
-    {
-      std::lock_guard lock(mutex_);
-      seen_.push_back(seen);
-    }
+    EnterCriticalSection(&lock_);
+    seen_.push_back(seen);
+    LeaveCriticalSection(&lock_);
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                  reinterpret_cast<LPARAM>(button));
-    while (IsWindow(box) && !stop_) Sleep(5);
+    while (IsWindow(box) && !Stopping()) Sleep(5);
   }
 
   const DWORD thread_;
   const Form1& form_;
-  std::atomic<bool> stop_{false};
-  std::mutex mutex_;
+  volatile LONG stop_ = 0;
+  CRITICAL_SECTION lock_;
   std::vector<Seen> seen_;
-  std::thread worker_;
+  HANDLE worker_ = nullptr;
 };
 
 class Win32Form1 : public testing::Test {
@@ -239,7 +253,7 @@ TEST_F(Win32Form1, PlacesTheControlsOfTheGradingTable) {
 TEST_F(Win32Form1, FollowsAMoveToAMonitorOfHigherDpi) {
   RECT suggested;
   GetWindowRect(form_->Handle(), &suggested);
-  SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+  SendMessageW(form_->Handle(), window::kWmDpiChanged, MAKEWPARAM(144, 144),
                reinterpret_cast<LPARAM>(&suggested));
   RECT client, box;
   GetClientRect(form_->Handle(), &client);

@@ -4,7 +4,7 @@
 cmake_minimum_required(VERSION 3.25)
 # The program as shipped (stripped, as cpack ships it) must run from a USB
 # stick on any Windows of its processor: a GUI program for that processor,
-# with a manifest that names it, importing only DLLs that every Windows has,
+# with a manifest that names it and that Windows XP accepts, importing only DLLs that every Windows has,
 # under 1 MiB, hardened (ASLR and DEP; high-entropy ASLR where 64-bit), and
 # carrying its icon and version 1.00.
 #   cmake -DPROGRAM=vellacor.exe -DOBJDUMP=... -DSTRIP=... -DWINDRES=...
@@ -43,6 +43,9 @@ if(NOT missing EQUAL 0)
 endif()
 file(STRINGS ${shipped} identity REGEX "assemblyIdentity type=\"win32\" name=\"Vellacor\"")
 expect("manifest's processor" "processorArchitecture=\"(${arch})\"" identity)
+# Windows XP refuses a trustInfo in any namespace but asm.v2.
+file(STRINGS ${shipped} trust REGEX "<trustInfo ")
+expect("manifest's trustInfo" "<trustInfo xmlns=\"(urn:schemas-microsoft-com:asm.v2)\"" trust)
 expect("icon" "[0-9]+ 14 /\\* (RT_GROUP_ICON) \\*/" resources)
 expect("version" "VALUE \"ProductVersion\", \"(1\\.00)\"" resources)
 
