@@ -4,10 +4,9 @@
 #include "grading/number_text.h"
 
 #include <array>
-#include <charconv>
 #include <cstdint>
-#include <system_error>
 
+#include "grading/exact_decimal.h"
 #include "grading/fast_decimal.h"
 
 namespace grading {
@@ -146,44 +145,26 @@ bool Match(std::string_view s, Shape& shape) {
   return i == s.size();
 }
 
-// Whether a number out of single range is large (rather than tiny): the
-// decimal exponent of its first significant digit is not negative. The
-// exponent saturates, so exponents of any length are safe.
-bool IsLarge(const Shape& shape) {
+// The exponent's digits as a number, saturated: exponents of any length
+// are safe, and any beyond the cap already puts the number far out of
+// range (or at zero).
+std::int64_t ExponentOf(const Shape& shape) {
   constexpr std::int64_t kCap = std::int64_t{1} << 60;
-  std::int64_t lead = 0;
-  std::size_t first = shape.integer.find_first_not_of('0');
-  if (first != std::string_view::npos) {
-    lead = static_cast<std::int64_t>(shape.integer.size() - first) - 1;
-  } else {
-    first = shape.fraction.find_first_not_of('0');
-    if (first == std::string_view::npos) return false;
-    lead = -static_cast<std::int64_t>(first) - 1;
-  }
   std::int64_t exponent = 0;
   for (char c : shape.exponent) {
-    if (exponent > kCap / 10) break;  // far beyond any float already
+    if (exponent > kCap / 10) break;
     exponent = exponent * 10 + (c - '0');
   }
-  return (shape.negative_exponent ? lead - exponent : lead + exponent) >= 0;
+  return shape.negative_exponent ? -exponent : exponent;
 }
 
 ParsedNumber Convert(std::string_view ascii) {
   Shape shape;
   if (!Match(ascii, shape)) return {ParseStatus::kNotANumber, 0.0f};
-  // from_chars takes a minus but not a plus.
-  std::string_view digits = ascii[0] == '+' ? ascii.substr(1) : ascii;
-  float value = 0.0f;
-  auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                      std::chars_format::general);
-  if (error == std::errc::result_out_of_range) {
-    if (IsLarge(shape)) return {ParseStatus::kOutOfRange, 0.0f};
-    return {ParseStatus::kOk, ascii[0] == '-' ? -0.0f : 0.0f};
-  }
-  if (error != std::errc{} || end != digits.data() + digits.size()) {
-    return {ParseStatus::kNotANumber, 0.0f};
-  }
-  return {ParseStatus::kOk, value};
+  const NearestFloat nearest =
+      NearestFloatTo(shape.integer, shape.fraction, ExponentOf(shape), ascii[0] == '-');
+  if (nearest.too_large) return {ParseStatus::kOutOfRange, 0.0f};
+  return {ParseStatus::kOk, nearest.value};
 }
 
 }  // namespace
@@ -211,9 +192,7 @@ std::string FormatNumber(float value) {
   if (std::size_t length = WritePlainDecimal(value, buffer.data())) {
     return std::string(buffer.data(), length);
   }
-  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                              std::chars_format::general, 7);
-  return std::string(buffer.data(), result.ptr);
+  return std::string(buffer.data(), WriteSevenDigits(value, buffer.data()));
 }
 
 }  // namespace grading

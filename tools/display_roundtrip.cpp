@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vellacor developers
 // SPDX-License-Identifier: MIT
 // Runs every binary32 bit pattern through the display form and back, on
-// every core. Each finite value must show what std::to_chars shows at seven
-// significant digits (zero as "0"), and its text must read back (see
-// read_back.h). Prints the counts and the first failures.
+// every core. Each finite value must show what the standard library shows
+// at seven significant digits (zero as "0"; reference_conversions.h), and
+// its text must read back (see read_back.h). Prints the counts and the first failures.
 #include <algorithm>
 #include <atomic>
-#include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -16,15 +14,15 @@
 #include <thread>
 #include <vector>
 
+#include "tests/grading/float_bits.h"
 #include "tests/grading/read_back.h"
+#include "tests/grading/reference_conversions.h"
 
 namespace {
 
 std::string GeneralForm(float value) {
   if (value == 0.0f) return "0";
-  char buffer[32];
-  auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
-  return std::string(buffer, end.ptr);
+  return grading::ReferenceForm(value);
 }
 
 // The problem with one value, or an empty text; counts values whose text
@@ -46,7 +44,7 @@ int main() {
   auto work = [&](std::uint64_t begin, std::uint64_t end) {
     std::uint64_t n = 0, moved = 0, bad = 0;
     for (std::uint64_t bits = begin; bits < end; ++bits) {
-      const float value = std::bit_cast<float>(static_cast<std::uint32_t>(bits));
+      const float value = grading::FloatOf(static_cast<std::uint32_t>(bits));
       if (!std::isfinite(value)) continue;
       ++n;
       const std::string problem = Check(value, moved);
