@@ -28,8 +28,10 @@ build: configure
 run: build
 	@scripts/run.sh $(BUILD) $(WINDOW)
 
+# From the build folder, as CMake 3.18's ctest knows no --test-dir; and a
+# run that finds no test fails rather than passes.
 test: build
-	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure --no-tests=error -j $(JOBS)
 
 bench: build
 	@$(BUILD)/bench/grading_bench

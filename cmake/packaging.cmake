@@ -46,11 +46,16 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION science)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  # The Qt libraries come through shlibdeps; the platform plugin and the CJK
-  # font the window is drawn for are no library dependency, so they are
-  # named here.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei")
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+  # The Qt libraries come through shlibdeps; the platform plugin (Qt 6's is
+  # a package of its own, Qt 5's comes with libqt5gui5) and the CJK font the
+  # window is drawn for are no library dependency, so they are named here.
+  if(QT_VERSION_MAJOR EQUAL 5)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n")
+  else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+  endif()
 endif()
 # Packages that are the same bytes wherever they are built.
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/reproducible-packages.cmake)

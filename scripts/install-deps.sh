@@ -18,12 +18,19 @@ if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
   exit 0
 fi
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+# A choice "a|b" is met when any of them is installed; else the first the
+# archive offers is wanted (which needs the package lists, read below).
 missing=()
-for package in "${wanted[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
+choices=()
+for entry in "${wanted[@]}"; do
+  met=false
+  for package in ${entry//|/ }; do installed "$package" && met=true; done
+  $met && continue
+  if [[ "$entry" == *"|"* ]]; then choices+=("$entry"); else missing+=("$entry"); fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && [ ${#choices[@]} -eq 0 ] && exit 0
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
@@ -31,10 +38,21 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "install-deps: missing packages, and neither root nor sudo here to install them." >&2
     echo "Run this as root, then try again:" >&2
     echo "  apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    for entry in "${choices[@]}"; do echo "and one of: ${entry//|/ }" >&2; done
     exit 1
   fi
   sudo="sudo"
 fi
-echo "install-deps: installing ${missing[*]}"
 $sudo apt-get update -qq
+for entry in "${choices[@]}"; do
+  for package in ${entry//|/ }; do
+    if apt-cache show "$package" >/dev/null 2>&1; then
+      missing+=("$package")
+      continue 2
+    fi
+  done
+  echo "install-deps: none of $entry is in the archive" >&2
+  exit 1
+done
+echo "install-deps: installing ${missing[*]}"
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -35,16 +35,29 @@ QFont DialogFont() {
   font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
                     QStringLiteral("Source Han Sans SC"), QStringLiteral("sans-serif")});
 #endif
-  font.setPointSize(9);
+  // 9 points at the 96 dpi the layout's pixels stand for (15 twips each):
+  // given in those pixels, so that the text keeps to its boxes whatever dpi
+  // the screen reports (Qt 5 takes Xvfb's and many X servers' 100 dpi, and
+  // 9 points would be 13 px in boxes drawn for 12). Larger screens scale
+  // both alike, through the device pixel ratio.
+  font.setPixelSize(12);
   return font;
 }
 
 void LoadQtTranslations(QApplication& app) {
-  auto* translator = new QTranslator(&app);
-  if (translator->load(QStringLiteral("qtbase_zh_CN"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(translator);
-  } else {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+  const QString folder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+  // qtbase's own catalogue where there is one (Qt 6); Qt 5 has its texts
+  // only in the older catalogue of all Qt.
+  for (const QString& name : {QStringLiteral("qtbase_zh_CN"), QStringLiteral("qt_zh_CN")}) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(name, folder)) {
+      QApplication::installTranslator(translator);
+      return;
+    }
     delete translator;
   }
 }

@@ -9,8 +9,9 @@ class QIcon;
 
 namespace window {
 
-// The platform's Simplified Chinese UI sans-serif at 9 points: the size the
-// window's layout was drawn for.
+// The platform's Simplified Chinese UI sans-serif at 9 points, given as the
+// 12 px it makes at the layout's 96 dpi: the size the window's layout was
+// drawn for.
 QFont DialogFont();
 
 // Qt's own texts (the boxes' context menu and the like) in Chinese, where

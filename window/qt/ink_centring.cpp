@@ -13,50 +13,73 @@
 namespace window {
 namespace {
 
-bool IsInk(QRgb pixel) { return qGray(pixel) < 128; }
-
-// The rows from the first to the last holding ink (box frames are lighter),
-// or (0, -1) for none.
-std::pair<int, int> InkRows(const QImage& image) {
-  int top = 0, bottom = -1;
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    if (std::none_of(row, row + image.width(), IsInk)) continue;
-    if (bottom < 0) top = y;
-    bottom = y;
-  }
-  return {top, bottom};
+// The tallest and deepest glyphs a box may show: brackets of both widths, a
+// Han character and the Latin descenders.
+const QString& Sample() {
+  static const QString sample = QStringLiteral("（砂）gjpqy(12)");
+  return sample;
 }
 
-// The rows of paper inside the frame, along a column left of any text.
-std::pair<int, int> PaperRows(const QImage& image, int column) {
+// Drawn this much taller than asked, so that nothing is cut off.
+constexpr int kExtra = 20;
+
+bool IsInk(QRgb pixel) { return qGray(pixel) < 128; }
+
+struct Rows {
+  int top;
+  int bottom;  // below top when there are none
+};
+
+// The rows holding ink between the given rows and columns, or {0, -1}.
+Rows InkRows(const QImage& image, Rows within, int left, int right) {
+  Rows ink{0, -1};
+  for (int y = within.top; y <= within.bottom; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    if (std::none_of(row + left, row + right + 1, IsInk)) continue;
+    if (ink.bottom < 0) ink.top = y;
+    ink.bottom = y;
+  }
+  return ink;
+}
+
+// The rows of paper inside a box's frame, along a column left of any text.
+Rows PaperRows(const QImage& image, int column) {
   const QRgb paper = image.pixel(column, image.height() / 2);
-  int top = image.height() / 2, bottom = top;
-  while (top > 0 && image.pixel(column, top - 1) == paper) --top;
-  while (bottom + 1 < image.height() && image.pixel(column, bottom + 1) == paper) ++bottom;
-  return {top, bottom};
+  Rows rows{image.height() / 2, image.height() / 2};
+  while (rows.top > 0 && image.pixel(column, rows.top - 1) == paper) --rows.top;
+  while (rows.bottom + 1 < image.height() && image.pixel(column, rows.bottom + 1) == paper) {
+    ++rows.bottom;
+  }
+  return rows;
+}
+
+// The margin that moves the ink's middle to the middle of `space`, in
+// pixels of the widget (the image's are device pixels).
+int Centring(Rows space, Rows ink, qreal ratio) {
+  if (ink.bottom < 0) return 0;
+  return qRound(((space.top + space.bottom) - (ink.top + ink.bottom)) / 2.0 / ratio);
 }
 
 }  // namespace
 
 int InkCentring::TopMargin(int height) {
   if (auto known = margins_.constFind(height); known != margins_.constEnd()) return *known;
-  // The tallest and deepest glyphs a box may show: brackets of both widths,
-  // a Han character and the Latin descenders.
-  const QString sample = QStringLiteral("（砂）gjpqy(12)");
   QLineEdit box;
   box.setFont(font_);
   box.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  box.resize(box.fontMetrics().horizontalAdvance(sample) + 2 * height, height);
-  box.setText(sample);
-  const QImage image = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const qreal ratio = image.devicePixelRatio();
+  box.setText(Sample());
+  const int width = box.fontMetrics().horizontalAdvance(Sample()) + 2 * height;
+  // The paper of a box of this very height (at fractional scales the frame
+  // takes a row more or less with the height); the ink of a taller one.
+  box.resize(width, height);
+  const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  box.resize(width, height + kExtra);
+  const QImage tall = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const qreal ratio = tall.devicePixelRatio();
   const int frame = qCeil(box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) * ratio);
-  const auto [paper_top, paper_bottom] = PaperRows(image, frame + 1);
-  const auto [ink_top, ink_bottom] = InkRows(image);
-  const qreal off_centre =
-      ink_bottom < 0 ? 0 : ((paper_top + paper_bottom) - (ink_top + ink_bottom)) / 2.0;
-  return margins_[height] = qRound(off_centre / ratio);
+  const Rows paper = PaperRows(shown, frame + 1);
+  const Rows ink = InkRows(tall, PaperRows(tall, frame + 1), frame + 1, tall.width() - frame - 2);
+  return margins_[height] = Centring(paper, ink, ratio);
 }
 
 }  // namespace window

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,6 +27,12 @@ int main(int argc, char* argv[]) {
     std::fputs("vellacor: no display to show the window on (try: xvfb-run vellacor)\n", stderr);
     return 1;
   }
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+  // As Qt 6 always does: the window's pixels, text and layout alike, scaled
+  // by the screen's dpi over 96. Qt 5 rounds the factor to a whole one, as
+  // it often guesses the dpi from the X server (Xvfb's is 100).
+  QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+#endif
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vellacor"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
