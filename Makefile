@@ -6,7 +6,8 @@
 # (build-windows/, build-windows-x86/), and runs the tests under Wine.
 # `make dist` leaves the files to hand out in dist/.
 # `make i686` tests the calculation and the press logic as a 32-bit x86
-# program under qemu (build-i686/).
+# program under qemu (build-i686/); `make arm64` the 64-bit ARM program,
+# window included (build-arm64/).
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
 WINDOW ?= ON
@@ -14,7 +15,7 @@ CMAKE_ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEP_GROUPS = core $(if $(filter ON,$(WINDOW)),window)
 
-.PHONY: deps configure build run test bench windows i686 dist clean
+.PHONY: deps configure build run test bench windows arm64 i686 dist clean
 
 deps:
 	@scripts/install-deps.sh $(DEP_GROUPS)
@@ -40,6 +41,14 @@ bench: build
 windows:
 	@scripts/windows.sh $(CMAKE_ARGS)
 
+# The program for 64-bit ARM Linux, and its tests (the window's too, off
+# screen) under qemu (build-arm64/).
+arm64:
+	@scripts/install-deps.sh core window arm64
+	@cmake --preset arm64 $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset arm64 -j $(JOBS)
+	@ctest --preset arm64 -j $(JOBS)
+
 i686:
 	@scripts/install-deps.sh core i686
 	@cmake --preset i686 $(CMAKE_ARGS) >/dev/null
@@ -51,4 +60,4 @@ dist:
 	@scripts/dist.sh
 
 clean:
-	@rm -rf $(BUILD) build-windows build-windows-x86 build-i686 build-dist dist
+	@rm -rf $(BUILD) build-windows build-windows-x86 build-arm64 build-i686 build-dist dist

@@ -43,6 +43,10 @@ else()
     "筛余量，按“计算”，即算出损失、筛余百分、累计筛余百分、细度模数\n"
     "和砂的粗细程度。")
   include(${CMAKE_CURRENT_LIST_DIR}/debian.cmake)
+  # The target's Debian architecture, not this machine's, when cross-built.
+  if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_PROCESSOR STREQUAL "aarch64")
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+  endif()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION science)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

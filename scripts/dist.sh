@@ -3,14 +3,14 @@
 # SPDX-License-Identifier: MIT
 #
 # make dist: builds, from the last commit, every file to hand out into
-# dist/: the .deb, the 64-bit Windows zip and installer, the 32-bit Windows
-# zip, and SHA256SUMS. Every time stamp is the last commit's
+# dist/: the .deb for amd64 and for arm64, the 64-bit and the 32-bit
+# Windows zip and installer, and SHA256SUMS. Every time stamp is the last commit's
 # (SOURCE_DATE_EPOCH) and no build path enters the files, so another clone
 # of the same commit, anywhere and at any time, makes the same bytes
 # (scripts/check-reproducible.sh proves it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh core window windows dist
+scripts/install-deps.sh core window windows arm64 dist
 if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
   echo "dist: the work tree differs from the last commit; the files will not match its build" >&2
 fi
@@ -31,10 +31,13 @@ build() {
   (cd "$work/$name" && cpack >/dev/null)
 }
 build linux
+build arm64 --toolchain cmake/aarch64-linux-gnu.cmake
 build win64 --toolchain cmake/mingw-w64-x86_64.cmake
 build win32 --toolchain cmake/mingw-w64-i686.cmake
 
-cp "$work"/linux/vellacor_*.deb "$work"/win64/vellacor-*-win64.zip \
-  "$work"/win64/vellacor-*-win64-setup.exe "$work"/win32/vellacor-*-win32.zip dist/
+cp "$work"/linux/vellacor_*_amd64.deb "$work"/arm64/vellacor_*_arm64.deb dist/
+for bits in 64 32; do
+  cp "$work"/win$bits/vellacor-*-win$bits.zip "$work"/win$bits/vellacor-*-win$bits-setup.exe dist/
+done
 (cd dist && sha256sum -- * >SHA256SUMS)
 cat dist/SHA256SUMS

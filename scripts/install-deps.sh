@@ -43,6 +43,13 @@ if [ "$(id -u)" -ne 0 ]; then
   fi
   sudo="sudo"
 fi
+# Packages of another architecture ("qt6-base-dev:arm64") need it added
+# to dpkg first: multiarch, beside the machine's own packages.
+for entry in "${missing[@]}" "${choices[@]}"; do
+  [[ "$entry" == *:* ]] || continue
+  arch=${entry##*:}
+  dpkg --print-foreign-architectures | grep -qx "$arch" || $sudo dpkg --add-architecture "$arch"
+done
 $sudo apt-get update -qq
 for entry in "${choices[@]}"; do
   for package in ${entry//|/ }; do

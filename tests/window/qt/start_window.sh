@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
+# The program itself on an X display, as built for another processor and
+# run through its emulator (qemu): it starts, with Qt's X11 platform of
+# that processor, and shows its window at the table's size. The window's
+# workings are the offscreen tests'; this is the start a desk sees.
+#   start_window.sh EMULATOR PROGRAM
+set -euo pipefail
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "start_window: skipped, no $tool"; exit 77; }
+done
+. "$(dirname "$0")/../../../scripts/private-display.sh"
+pid=
+cleanup() { [ -z "$pid" ] || kill "$pid" 2>/dev/null || true; }
+private_display
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+QT_QPA_PLATFORM=xcb "$@" &
+pid=$!
+window=$(timeout 120 xdotool search --sync --name '^Vellacor$' | head -n 1) || {
+  echo "start_window: no window called Vellacor within 120 s" >&2
+  exit 1
+}
+geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+echo "start_window: window $window, $geometry"
+[ "$geometry" = 529x177 ] || { echo "start_window: not the table's 529x177" >&2; exit 1; }
+kill -0 "$pid" || { echo "start_window: the program ended" >&2; exit 1; }
