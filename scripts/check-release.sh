@@ -10,8 +10,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh release
-reuse lint --quiet && echo "reuse lint: compliant"
-desktop-file-validate window/qt/org.vellacor.Vellacor.desktop && echo "desktop-file-validate: valid"
+# Each on a line of its own: under set -e a failure left of && stops nothing.
+reuse lint --quiet
+echo "reuse lint: compliant"
+desktop-file-validate window/qt/org.vellacor.Vellacor.desktop
+echo "desktop-file-validate: valid"
 appstreamcli validate --no-net window/qt/org.vellacor.Vellacor.metainfo.xml
 deb=(dist/vellacor_*.deb)
 [ -f "${deb[0]}" ] || { echo "check-release: no .deb in dist/; run make dist first" >&2; exit 1; }
