@@ -78,22 +78,24 @@ bool IsNumberChar(char c) {
 }
 
 // Copies the text into `out` as ASCII, so that "１２．５" and "12。5" become
-// "12.5"; false on any character the grammar cannot use.
-bool ToAscii(std::string_view text, char* out, std::size_t& out_length) {
+// "12.5"; returns where the first character the grammar cannot use
+// stands, or npos when there is none.
+std::size_t ToAscii(std::string_view text, char* out, std::size_t& out_length) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < text.size();) {
     char c = text[i];
     std::size_t length = 1;
     if (static_cast<unsigned char>(c) >= 0x80) c = InputMethodFormAt(text, i, length);
-    if (!IsNumberChar(c)) return false;
+    if (!IsNumberChar(c)) return i;
     out[n++] = c;
     i += length;
   }
   out_length = n;
-  return true;
+  return std::string_view::npos;
 }
 
-// Why a text that ToAscii refused is no number: a comma, or a character
+// Why a text that ToAscii refused is no number, from the first character it
+// could not use on (all before it are the number's): a comma, or a character
 // beyond ASCII other than the input method's forms above, is a number
 // written in another convention ("12,5", "１，５", "12、5"), where the user
 // needs to know the point.
@@ -182,7 +184,9 @@ ParsedNumber ParseNumber(std::string_view text) {
     out = large.data();
   }
   std::size_t length = 0;
-  if (!ToAscii(trimmed, out, length)) return {WhyNotANumber(trimmed), 0.0f};
+  if (std::size_t bad = ToAscii(trimmed, out, length); bad != std::string_view::npos) {
+    return {WhyNotANumber(trimmed.substr(bad)), 0.0f};
+  }
   return Convert(std::string_view(out, length));
 }
 
