@@ -51,11 +51,10 @@ void BigNumber::MultiplyAdd(std::uint32_t factor, std::uint32_t addend) {
   Trim();
 }
 
+// 10^exponent = 5^exponent * 2^exponent.
 void BigNumber::MultiplyByPowerOfTen(unsigned exponent) {
-  for (; exponent >= 9; exponent -= 9) MultiplyAdd(kTenToTheNine, 0);
-  std::uint32_t rest = 1;
-  for (; exponent > 0; --exponent) rest *= 10;
-  MultiplyAdd(rest, 0);
+  MultiplyByPowerOfFive(exponent);
+  ShiftLeft(exponent);
 }
 
 void BigNumber::MultiplyByPowerOfFive(unsigned exponent) {

@@ -66,12 +66,6 @@ BigNumber FromDigits(const Decimal& decimal) {
   return number;
 }
 
-unsigned BitWidth(std::uint32_t value) {
-  unsigned width = 0;
-  for (; value != 0; value >>= 1) ++width;
-  return width;
-}
-
 // floor(log2(numerator / denominator)), both nonzero.
 int FloorLog2(const BigNumber& numerator, const BigNumber& denominator) {
   const int guess =
@@ -138,7 +132,7 @@ NearestFloat NearestFloatTo(std::string_view integer, std::string_view fraction,
   std::uint32_t mantissa = halves >> 1;
   if ((halves & 1) != 0 && (beyond || (mantissa & 1) != 0)) ++mantissa;
   if (mantissa == 0) return {false, zero};
-  if (unit + static_cast<int>(BitWidth(mantissa)) > 128) return {true, 0.0f};
+  if (unit + static_cast<int>(BigNumber(mantissa).BitLength()) > 128) return {true, 0.0f};
   const float value = std::ldexp(static_cast<float>(mantissa), unit);  // exact
   return {false, negative ? -value : value};
 }

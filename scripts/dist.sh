@@ -4,10 +4,10 @@
 #
 # make dist: builds, from the last commit, every file to hand out into
 # dist/: the .deb for amd64 and for arm64, the 64-bit and the 32-bit
-# Windows zip and installer, and SHA256SUMS. Every time stamp is the last commit's
-# (SOURCE_DATE_EPOCH) and no build path enters the files, so another clone
-# of the same commit, anywhere and at any time, makes the same bytes
-# (scripts/check-reproducible.sh proves it).
+# Windows zip and installer, and SHA256SUMS. Every time stamp is the last
+# commit's (SOURCE_DATE_EPOCH) and no build path enters the files, so
+# another clone of the same commit, anywhere and at any time, makes the same
+# bytes (scripts/check-reproducible.sh proves it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh core window windows arm64 dist

@@ -22,12 +22,8 @@ private_display() {
   done
   DISPLAY=:$(head -n 1 "$numberfile")
   rm -f "$numberfile"
-  if [ "$DISPLAY" = : ]; then
-    echo "Xvfb did not start:" >&2
-    tail -n 5 "$logfile" >&2
-    rm -f "$logfile"
-    exit 1
-  fi
+  [ "$DISPLAY" != : ] || { echo "Xvfb did not start:" >&2; tail -n 5 "$logfile" >&2; }
   rm -f "$logfile"
+  [ "$DISPLAY" != : ] || exit 1
   export DISPLAY
 }

@@ -25,16 +25,15 @@ std::string OutcomeAnnouncement(const grading::SieveSheet& sheet) {
 
 std::string ErrorMessage(const grading::ConversionError& error) {
   const std::string box = "“" + BoxName(error.field()) + "”";
-  switch (error.problem()) {
-    case grading::ConversionProblem::kOutOfRange:
-      return box + "中的数值过大，超出了程序能计算的范围，请改正后再计算。";
-    case grading::ConversionProblem::kForeignCharacter:
-      // "12,5" or "１，５": a number in another convention.
-      return box + "中的内容不是数字，请改正后再计算。小数点请用“.”，数中不能有逗号或其他符号。";
-    case grading::ConversionProblem::kNotANumber:
-      break;
+  if (error.problem() == grading::ConversionProblem::kOutOfRange) {
+    return box + "中的数值过大，超出了程序能计算的范围，请改正后再计算。";
   }
-  return box + "中的内容不是数字，请改正后再计算。";
+  std::string text = box + "中的内容不是数字，请改正后再计算。";
+  // "12,5" or "１，５": a number in another convention.
+  if (error.problem() == grading::ConversionProblem::kForeignCharacter) {
+    text += "小数点请用“.”，数中不能有逗号或其他符号。";
+  }
+  return text;
 }
 
 std::string ErrorMessage(const grading::ArithmeticError& error) {
