@@ -12,6 +12,8 @@ namespace window {
 
 // The title of the window and of every message it shows.
 inline constexpr const char* kTitle = "Vellacor";
+// The caption of a message's one button.
+inline constexpr const char* kOkCaption = "确定";
 
 // The one message of the program's own, for an empty input.
 std::string IncompleteMessage();

@@ -148,7 +148,7 @@ void Form1::Refresh(const PressResult& press) {
 
 void Form1::Show(QMessageBox::Icon icon, const std::string& text) {
   QMessageBox box(icon, QString::fromLatin1(kTitle), ToQString(text), QMessageBox::Ok, this);
-  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  box.button(QMessageBox::Ok)->setText(ToQString(kOkCaption));
   box.exec();
 }
 
