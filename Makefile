@@ -7,7 +7,8 @@
 # `make dist` leaves the files to hand out in dist/.
 # `make i686` tests the calculation and the press logic as a 32-bit x86
 # program under qemu (build-i686/); `make arm64` the 64-bit ARM program,
-# window included (build-arm64/).
+# window included (build-arm64/). `make web` the page for a browser
+# (build-web/vellacor.html).
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
 WINDOW ?= ON
@@ -15,7 +16,7 @@ CMAKE_ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEP_GROUPS = core $(if $(filter ON,$(WINDOW)),window)
 
-.PHONY: deps configure build run test bench windows arm64 i686 dist clean
+.PHONY: deps configure build run test bench windows arm64 i686 web dist clean
 
 deps:
 	@scripts/install-deps.sh $(DEP_GROUPS)
@@ -55,9 +56,14 @@ i686:
 	@cmake --build --preset i686 -j $(JOBS)
 	@ctest --preset i686 -j $(JOBS)
 
+# The page for a browser, build-web/vellacor.html, and its tests under Node
+# and in Chromium and Firefox.
+web:
+	@scripts/web.sh $(CMAKE_ARGS)
+
 # Every file to hand out, rebuilt bit for bit from the last commit, in dist/.
 dist:
 	@scripts/dist.sh
 
 clean:
-	@rm -rf $(BUILD) build-windows build-windows-x86 build-arm64 build-i686 build-dist dist
+	@rm -rf $(BUILD) build-windows build-windows-x86 build-arm64 build-i686 build-web build-dist dist

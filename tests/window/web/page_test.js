@@ -1,0 +1,266 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
+// The page in a real browser, used as a person uses it (keys, clicks, taps)
+// and heard as a screen reader hears it (the browser's accessibility tree).
+// Each check opens the page afresh, from disk unless it says otherwise, and
+// fails on any request but the page's own and on any error in the console.
+//   node page_test.js PAGE chromium|firefox BROWSER_PROGRAM [SCREENSHOT_DIR]
+'use strict';
+const assert = require('assert/strict');
+const fs = require('fs');
+const http = require('http');
+const path = require('path');
+
+const [pageFile, browserName, program, shots] = process.argv.slice(2);
+let puppeteer;
+try {
+  puppeteer = require('puppeteer-core');
+  fs.accessSync(program, fs.constants.X_OK);
+} catch (error) {
+  console.log(`page_test: skipped, ${error.message} (make web installs what it needs)`);
+  process.exit(77);
+}
+const kMasses = ['s475', 's236', 's118', 's06', 's03', 's015'];
+const kResults = ['ss', 'sb475', 'sb236', 'sb118', 'sb06', 'sb03', 'sb015',
+  'lsb475', 'lsb236', 'lsb118', 'lsb06', 'lsb03', 'lsb015', 'ms', 'cx'];
+const kMedium = '中砂，平均粒径为o．5—0．35mm';
+const kWorked = ['20', '80', '100', '100', '75', '85'];
+const kWorkedResults = ['40', '4', '16', '20', '20', '15', '17', '4', '20', '40', '60', '75', '92',
+  '2.78125', kMedium];
+const kEmpty = kResults.map(() => '');
+
+const values = (page, names) =>
+  page.evaluate((n) => n.map((id) => document.getElementById(id).value), names);
+const focused = (page) => page.evaluate(() => document.activeElement.id);
+const message = (page) => page.evaluate(() => !document.getElementById('overlay').hidden &&
+  [document.getElementById('message').className, document.getElementById('message-text').textContent]);
+const keys = async (page, ...names) => {
+  for (const name of names) {
+    const [key, shifted] = name.split('+').reverse();
+    if (shifted) await page.keyboard.down(shifted);
+    await page.keyboard.press(key);
+    if (shifted) await page.keyboard.up(shifted);
+  }
+};
+
+// From the focus in s475: the six masses, each followed by Tab; then Tab to
+// Command1 (past ms and cx) and Space.
+async function typeMasses(page, masses, press = true) {
+  for (const mass of masses) {
+    await page.keyboard.type(mass);
+    await keys(page, 'Tab');
+  }
+  if (press) await keys(page, 'Tab', 'Tab', ' ');
+}
+
+async function retype(page, masses) {
+  for (const [i, mass] of masses.entries()) {
+    await page.$eval(`#${kMasses[i]}`, (e) => e.select());
+    await page.keyboard.type(mass);
+  }
+}
+
+function flatten(node, out = []) {
+  out.push(node);
+  for (const child of node.children || []) flatten(child, out);
+  return out;
+}
+
+const checks = [
+  ['opens with every box empty, the focus in s475, at the twip places', async (page) => {
+    assert.equal(await page.title(), 'Vellacor');
+    assert.equal(await page.$$eval('#Form1 > *', (all) => all.length), 49);
+    assert.deepEqual(await values(page, kMasses.concat(kResults)), Array(21).fill(''));
+    assert.equal(await focused(page), 's475');
+    const rects = await page.evaluate(() => ['s475', 'lsb015', 'Command1', 'Line2'].map((id) => {
+      const form = document.getElementById('Form1').getBoundingClientRect();
+      const r = document.getElementById(id).getBoundingClientRect();
+      return [r.left - form.left, r.top - form.top, r.width, r.height];
+    }));
+    assert.deepEqual(rects, [[32, 24, 57, 18], [460, 120, 59, 17], [416, 152, 57, 17], [64, 64, 456, 1]]);
+  }],
+  ['the worked example, typed, gives the table and is announced', async (page) => {
+    await typeMasses(page, kWorked);
+    assert.deepEqual(await values(page, kResults), kWorkedResults);
+    assert.equal(await page.$eval('#announcement', (e) => e.textContent),
+      `计算完成。细度模数 2.78125，粗细程度：${kMedium}`);
+    if (shots) {
+      const r = await page.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
+      await page.screenshot({ path: path.join(shots, 'screenshot-web.png'),
+        clip: { x: r.x - 12, y: r.y - 12, width: r.width + 24, height: r.height + 24 } });
+    }
+  }],
+  ['an empty input: the message, modal, and nothing changes', async (page) => {
+    await page.focus('#Command1');
+    await keys(page, 'Enter');
+    assert.deepEqual(await message(page), ['plain', '信息填写不完整。']);
+    assert.equal(await focused(page), 'message-ok');
+    await page.click('#s475').catch(() => {});
+    await page.mouse.click(40, 40);
+    await page.keyboard.type('9');
+    await keys(page, 'Tab', 'Tab');
+    assert.equal(await focused(page), 'message-ok');
+    if (browserName === 'chromium') {
+      const tree = flatten(await page.accessibility.snapshot());
+      const dialog = tree.find((n) => n.role === 'alertdialog');
+      assert.deepEqual([dialog.name, dialog.description], ['Vellacor', '信息填写不完整。']);
+      assert.equal(tree.filter((n) => n.role === 'textbox').length, 0, 'the form is out of reach');
+    }
+    await keys(page, 'Enter');
+    assert.equal(await message(page), false);
+    assert.equal(await focused(page), 'Command1');
+    assert.deepEqual(await values(page, kMasses.concat(kResults)), Array(21).fill(''));
+  }],
+  ['"8o": a warning naming the box, nothing written, the entry selected', async (page) => {
+    await typeMasses(page, ['20', '8o', '100', '100', '75', '85']);
+    assert.deepEqual(await message(page), ['warning', '“筛余量 2.36”中的内容不是数字，请改正后再计算。']);
+    assert.deepEqual(await values(page, kResults), kEmpty);
+    await keys(page, 'Escape');
+    assert.equal(await focused(page), 's236');
+    assert.deepEqual(await page.$eval('#s236', (e) => [e.selectionStart, e.selectionEnd]), [0, 2]);
+  }],
+  ['500 0 0 0 0 0 after the example: the table written, ms and cx kept', async (page) => {
+    await typeMasses(page, kWorked);
+    await retype(page, ['500', '0', '0', '0', '0', '0']);
+    await page.click('#Command1');
+    assert.deepEqual(await message(page), ['warning', '无法计算“细度模数”：4.75 筛的累计筛余百分为 100，' +
+      '即全部试样都留在 4.75 筛上，这样的砂没有细度模数。请检查筛余量后再计算。']);
+    assert.deepEqual(await values(page, kResults), ['0', '100', '0', '0', '0', '0', '0',
+      '100', '100', '100', '100', '100', '100', '2.78125', kMedium]);
+  }],
+  ['read-only boxes refuse typing; typing into ss changes ss alone', async (page) => {
+    await typeMasses(page, kWorked);
+    for (const box of ['sb475', 'lsb015', 'ms', 'cx']) {
+      await page.focus(`#${box}`);
+      await page.keyboard.type('5');
+      await keys(page, 'Backspace');
+    }
+    await page.focus('#ss');
+    await keys(page, 'End');
+    await page.keyboard.type('1');
+    assert.deepEqual(await values(page, kMasses.concat(kResults)),
+      kWorked.concat(['401'], kWorkedResults.slice(1)));
+  }],
+  ['Tab follows the table\'s order', async (page) => {
+    const order = [await focused(page)];
+    for (let i = 1; i < 22; ++i) order.push(await keys(page, 'Tab').then(() => focused(page)));
+    assert.deepEqual(order, ['s475', 's236', 's118', 's06', 's03', 's015', 'ms', 'cx', 'Command1',
+      'sb015', 'sb03', 'sb06', 'sb118', 'sb236', 'sb475', 'lsb015', 'lsb03', 'lsb06', 'lsb118',
+      'lsb236', 'lsb475', 'ss']);
+  }],
+  ['Enter in a box does not press', async (page) => {
+    await typeMasses(page, kWorked, false);
+    await page.focus('#s015');
+    await keys(page, 'Enter');
+    assert.deepEqual([await values(page, ['ss']), await message(page)], [[''], false]);
+  }],
+  ['after a second press the class box shows its beginning', async (page) => {
+    await typeMasses(page, kWorked);
+    await keys(page, 'Shift+Tab', 'End', 'Tab', ' '); // cx left at its text's end
+    assert.deepEqual(await page.$eval('#cx', (e) => [e.scrollLeft, e.selectionEnd]), [0, 0]);
+  }],
+  ['on a phone: one sieve a line, nothing beyond the width, no text below 12 px', async (page) => {
+    const layout = await page.evaluate(() => {
+      const shown = [...document.querySelectorAll('#Form1 > *')].filter((e) => e.offsetParent);
+      const rects = shown.map((e) => e.getBoundingClientRect());
+      return {
+        width: document.documentElement.scrollWidth,
+        shown: shown.length,
+        outside: shown.filter((e, i) => rects[i].left < 0 || rects[i].right > innerWidth).length,
+        small: shown.filter((e) => parseFloat(getComputedStyle(e).fontSize) < 12).length,
+        overlaps: rects.filter((a, i) => rects.some((b, j) => j > i && a.left < b.right &&
+          b.left < a.right && a.top < b.bottom && b.top < a.bottom)).length,
+        sieveRow: ['Label2', 's236', 'sb236', 'lsb236'].map((id) => {
+          const r = document.getElementById(id).getBoundingClientRect();
+          return Math.round((r.top + r.bottom) / 8);
+        }),
+        decimal: [...document.querySelectorAll('[inputmode=decimal]')].map((e) => e.id),
+      };
+    });
+    assert.deepEqual(layout, { width: 360, shown: 34, outside: 0, small: 0, overlaps: 0,
+      sieveRow: layout.sieveRow.map(() => layout.sieveRow[0]), decimal: kMasses });
+    for (const [i, mass] of kWorked.entries()) {
+      await page.tap(`#${kMasses[i]}`);
+      await page.keyboard.type(mass);
+    }
+    await page.tap('#Command1');
+    assert.deepEqual(await values(page, ['ms', 'cx']), ['2.78125', kMedium]);
+    if (shots) await page.screenshot({ path: path.join(shots, 'screenshot-web-phone.png') });
+  }, { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true }],
+  ['served over HTTP: one request, the page, and the example by mouse', async (page, server) => {
+    await page.goto(server.url);
+    await page.waitForFunction(() => document.activeElement.id === 's475');
+    for (const [i, mass] of kWorked.entries()) {
+      await page.click(`#${kMasses[i]}`);
+      await page.keyboard.type(mass);
+    }
+    await page.click('#Command1');
+    assert.deepEqual(await values(page, kResults), kWorkedResults);
+    assert.deepEqual(server.requests, ['/vellacor.html']);
+  }],
+  ['the accessibility tree: whole names, read-only results, the outcome', async (page) => {
+    await typeMasses(page, kWorked);
+    const tree = flatten(await page.accessibility.snapshot());
+    const boxes = tree.filter((n) => n.role === 'textbox');
+    const rows = ['筛余量', '筛余百分', '累计筛余百分'];
+    const sieves = ['4.75', '2.36', '1.18', '0.6', '0.3', '0.15'];
+    assert.deepEqual(boxes.map((n) => n.name), rows.flatMap((r) => sieves.map((s) => `${r} ${s}`))
+      .concat(['粗细程度', '细度模数', '损失']));
+    assert.deepEqual(boxes.filter((n) => n.readonly).map((n) => n.name),
+      boxes.map((n) => n.name).filter((n) => !n.startsWith('筛余量') && n !== '损失'));
+    const status = tree.find((n) => n.role === 'status');
+    assert.match(JSON.stringify(status), /计算完成。细度模数 2.78125，粗细程度：中砂/);
+  }, null, 'chromium'],
+];
+
+async function main() {
+  const server = http.createServer((request, response) => {
+    server.requests.push(request.url);
+    response.setHeader('Content-Type', 'text/html; charset=utf-8');
+    response.end(fs.readFileSync(pageFile));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const browser = await puppeteer.launch({
+    browser: browserName === 'firefox' ? 'firefox' : 'chrome', executablePath: program, headless: true,
+    args: browserName === 'chromium' ? ['--no-sandbox', '--disable-gpu', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'] : [],
+  });
+  const url = `file://${path.resolve(pageFile)}`;
+  let passed = 0;
+  let failed = 0;
+  // The tree is read through Chromium's DevTools protocol alone.
+  for (const [name, check, viewport, only = browserName] of checks) {
+    if (only !== browserName) continue;
+    const page = await browser.newPage();
+    const wrong = [];
+    // The page itself, from disk or the check's server, and its icon (data:).
+    const own = (u) => u === url || u.startsWith('data:') || u.startsWith('http://127.0.0.1');
+    page.on('request', (r) => { if (!own(r.url())) wrong.push(r.url()); });
+    page.on('console', (m) => { if (m.type() === 'error') wrong.push(m.text()); });
+    page.on('pageerror', (e) => wrong.push(e.message));
+    try {
+      await page.setViewport(viewport || { width: 1024, height: 400 });
+      server.requests = [];
+      server.url = `http://127.0.0.1:${server.address().port}/vellacor.html`;
+      await page.goto(url);
+      await page.waitForFunction(() => document.activeElement.id === 's475');
+      await check(page, server);
+      assert.deepEqual(wrong, []);
+      console.log(`ok - ${name}`);
+      ++passed;
+    } catch (error) {
+      console.log(`not ok - ${name}\n${error.message}`);
+      ++failed;
+    }
+    await page.close();
+  }
+  await browser.close();
+  server.close();
+  console.log(`${browserName}: ${passed} passed, ${failed} failed`);
+  process.exitCode = failed === 0 && passed > 0 ? 0 : 1;
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exitCode = 1;
+});
