@@ -4,13 +4,13 @@
 #
 # make dist: builds, from the last commit, every file to hand out into
 # dist/: the .deb for amd64 and for arm64, the 64-bit and the 32-bit
-# Windows zip and installer, and SHA256SUMS. Every time stamp is the last
-# commit's (SOURCE_DATE_EPOCH) and no build path enters the files, so
-# another clone of the same commit, anywhere and at any time, makes the same
-# bytes (scripts/check-reproducible.sh proves it).
+# Windows zip and installer, the page for a browser, and SHA256SUMS. Every
+# time stamp is the last commit's (SOURCE_DATE_EPOCH) and no build path
+# enters the files, so another clone of the same commit, anywhere and at
+# any time, makes the same bytes (scripts/check-reproducible.sh proves it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh core window windows arm64 dist
+scripts/install-deps.sh core window windows arm64 emscripten dist
 if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
   echo "dist: the work tree differs from the last commit; the files will not match its build" >&2
 fi
@@ -21,23 +21,27 @@ work=build-dist
 rm -rf "$work" dist
 mkdir -p dist
 
-# build NAME [CMAKE_ARGS...]: a release build alone, packed by cpack.
+# build NAME [CMAKE_ARGS...]: a release build alone, packed by cpack
+# where it packs (the page is a file as it is).
 build() {
   local name=$1
   shift
   cmake -S . -B "$work/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLACOR_TESTS=OFF \
     -DVELLACOR_BENCH=OFF "$@" >/dev/null
   cmake --build "$work/$name" -j "$(nproc)" >/dev/null
-  (cd "$work/$name" && cpack >/dev/null)
+  if [ -f "$work/$name/CPackConfig.cmake" ]; then (cd "$work/$name" && cpack >/dev/null); fi
 }
 build linux
 build arm64 --toolchain cmake/aarch64-linux-gnu.cmake
 build win64 --toolchain cmake/mingw-w64-x86_64.cmake
 build win32 --toolchain cmake/mingw-w64-i686.cmake
+build web --toolchain cmake/emscripten.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
 
 cp "$work"/linux/vellacor_*_amd64.deb "$work"/arm64/vellacor_*_arm64.deb dist/
 for bits in 64 32; do
   cp "$work"/win$bits/vellacor-*-win$bits.zip "$work"/win$bits/vellacor-*-win$bits-setup.exe dist/
 done
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$work/web/CMakeCache.txt")
+cp "$work/web/vellacor.html" "dist/vellacor-$version.html"
 (cd dist && sha256sum -- * >SHA256SUMS)
 cat dist/SHA256SUMS

@@ -8,7 +8,7 @@
 #   scripts/web.sh [CMAKE_ARGS...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh core web
+scripts/install-deps.sh core emscripten web
 command -v npm >/dev/null || scripts/install-deps.sh npm
 client=build-web/browser-test
 mkdir -p "$client"
