@@ -12,6 +12,7 @@ const http = require('http');
 const path = require('path');
 
 const [pageFile, browserName, program, shots] = process.argv.slice(2);
+if (shots) fs.mkdirSync(shots, { recursive: true });
 let puppeteer;
 try {
   puppeteer = require('puppeteer-core');
