@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Vellacor developers
 # SPDX-License-Identifier: MIT
 # make web: the page for a browser, build-web/vellacor.html, and its tests:
-# the calculation's, the press logic's and the page's under Node, and the
-# page itself in Chromium and Firefox, driven through puppeteer-core
+# the calculation's and the press logic's under Node, and the page itself
+# in Chromium and Firefox, driven through puppeteer-core
 # (installed into build-web/browser-test from the lock file).
 #   scripts/web.sh [CMAKE_ARGS...]
 set -euo pipefail
