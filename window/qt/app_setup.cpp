@@ -24,16 +24,21 @@ namespace window {
 QFont DialogFont() {
   QFont font = QApplication::font();
 #if defined(Q_OS_MACOS)
-  font.setFamilies({QStringLiteral("PingFang SC")});
+  font.setFamily(QStringLiteral("PingFang SC"));
 #else
   // Named, so that Han characters take their Simplified Chinese forms even
   // when the user's locale is not Chinese. WenQuanYi Micro Hei first: its
   // line is about one em high, so that text fits the 17 to 19 px boxes
   // whole, and its digits leave every caption room in its label. Noto Sans
   // CJK's line is nearly one and a half em: the boxes cut off descenders
-  // and brackets.
-  font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-                    QStringLiteral("Source Han Sans SC"), QStringLiteral("sans-serif")});
+  // and brackets. The others stand in for it, in order, where it is
+  // missing: as substitutes, which every Qt 5 knows (a font's list of
+  // families came with 5.13, and the desks of the Qt 5 generation run 5.11).
+  const QString first = QStringLiteral("WenQuanYi Micro Hei");
+  QFont::insertSubstitutions(
+      first, {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+              QStringLiteral("sans-serif")});
+  font.setFamily(first);
 #endif
   // 9 points at the 96 dpi the layout's pixels stand for (15 twips each):
   // given in those pixels, so that the text keeps to its boxes whatever dpi

@@ -3,7 +3,9 @@
 
 #include "window/qt/form1.h"
 
+#include <QCursor>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,9 +110,11 @@ void Form1::SetTabOrder() {
 }
 
 void Form1::CentreOnScreen() {
-  if (QScreen* screen = this->screen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  // The screen with the pointer, where the user is looking (QWidget's own
+  // screen came with Qt 5.14; the desks of the Qt 5 generation run 5.11).
+  QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) move(screen->availableGeometry().center() - rect().center());
 }
 
 // Every box starts empty, with the focus in the first input.
