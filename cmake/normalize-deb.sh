@@ -7,10 +7,13 @@
 # size its staging folders report, 4 KiB each on ext4 and a few bytes on
 # tmpfs, so the same package came out different on another file system.
 # The control archive is packed again in a fixed form (sorted, root-owned,
-# stamped with SOURCE_DATE_EPOCH, gzip without name or time).
-#   normalize-deb.sh PACKAGE.deb
+# stamped with SOURCE_DATE_EPOCH, gzip without name or time). With
+# --either-libgcc, a dependency on the GCC runtime is met by its older
+# name too, libgcc1, as Debian 10 and Ubuntu 20.04 call it.
+#   normalize-deb.sh PACKAGE.deb [--either-libgcc]
 set -euo pipefail
 deb=$(realpath "$1")
+either_libgcc=${2:-}
 epoch=${SOURCE_DATE_EPOCH:-0}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -22,6 +25,9 @@ tar -xzf data.tar.gz -C data
 size=$(find data -mindepth 1 \( -type f -printf 'f %s\n' \) -o \( ! -type f -printf 'o 0\n' \) |
   awk '$1 == "f" { total += int(($2 + 1023) / 1024); next } { total += 1 } END { print total }')
 sed -i "s/^Installed-Size: .*/Installed-Size: $size/" control/control
+if [ "$either_libgcc" = --either-libgcc ]; then
+  sed -i '/^Depends:/s/libgcc-s1 (>= \([^)]*\))/libgcc-s1 (>= \1) | libgcc1 (>= 1:\1)/' control/control
+fi
 members=$(ar t "$deb")
 tar --sort=name --mtime="@$epoch" --owner=0 --group=0 --numeric-owner --format=gnu \
   -C control -cf - . | gzip -9n >control.tar.gz
