@@ -42,6 +42,17 @@ else()
     "Vellacor 是砂的筛分析计算程序（试样 500 g）：输入六个标准筛的\n"
     "筛余量，按“计算”，即算出损失、筛余百分、累计筛余百分、细度模数\n"
     "和砂的粗细程度。")
+  # The Qt 5 program, for the desks of that generation, is a package of its
+  # own name, so that a user tells them apart; either replaces the other.
+  if(QT_VERSION_MAJOR EQUAL 5)
+    set(CPACK_DEBIAN_PACKAGE_NAME vellacor-qt5)
+    set(other vellacor)
+  else()
+    set(CPACK_DEBIAN_PACKAGE_NAME vellacor)
+    set(other vellacor-qt5)
+  endif()
+  set(CPACK_DEBIAN_PACKAGE_CONFLICTS ${other})
+  set(CPACK_DEBIAN_PACKAGE_REPLACES ${other})
   include(${CMAKE_CURRENT_LIST_DIR}/debian.cmake)
   # The target's Debian architecture, not this machine's, when cross-built.
   if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_PROCESSOR STREQUAL "aarch64")
@@ -53,21 +64,14 @@ else()
   # The Qt libraries come through shlibdeps; the platform plugin (Qt 6's is
   # a package of its own, Qt 5's comes with libqt5gui5) and the CJK font the
   # window is drawn for are no library dependency, so they are named here.
-  # The Qt 5 program, for the desks of that generation, is a package of its
-  # own name, so that a user tells them apart; either replaces the other.
-  # Its font may be any CJK sans face the desk already has.
+  # The Qt 5 package's font may be any CJK sans face the desk already has.
   if(QT_VERSION_MAJOR EQUAL 5)
-    set(CPACK_DEBIAN_PACKAGE_NAME vellacor-qt5)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n")
-    set(other vellacor)
   else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
-    set(other vellacor-qt5)
   endif()
-  set(CPACK_DEBIAN_PACKAGE_CONFLICTS ${other})
-  set(CPACK_DEBIAN_PACKAGE_REPLACES ${other})
 endif()
 # Packages that are the same bytes wherever they are built.
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/reproducible-packages.cmake)

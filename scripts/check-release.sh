@@ -4,8 +4,9 @@
 #
 # The files to hand out, judged by their own ecosystems' checkers: every
 # file of the tree licensed (reuse lint), the menu entry and the software
-# centres' metainfo valid, the .deb in dist/ (make dist) passing lintian
-# with no error and no warning. Each checker's output is shown.
+# centres' metainfo valid, the .debs in dist/ (make dist) passing lintian
+# with no error and no warning, and the Qt 5 ones asking no more than the
+# oldest desks have. Each checker's output is shown.
 #   scripts/check-release.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,8 +17,9 @@ echo "reuse lint: compliant"
 desktop-file-validate window/qt/org.vellacor.Vellacor.desktop
 echo "desktop-file-validate: valid"
 appstreamcli validate --no-net window/qt/org.vellacor.Vellacor.metainfo.xml
-deb=(dist/vellacor_*.deb)
+deb=(dist/vellacor*.deb)
 [ -f "${deb[0]}" ] || { echo "check-release: no .deb in dist/; run make dist first" >&2; exit 1; }
 # lintian, as root here, says so on stderr; that is no finding.
 lintian --fail-on error,warning --info "${deb[@]}" 2> >(grep -v 'root privileges' >&2)
 echo "lintian ${deb[*]}: no error, no warning"
+tests/packaging/qt5_depends.sh dist/vellacor-qt5_*.deb

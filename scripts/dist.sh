@@ -3,11 +3,13 @@
 # SPDX-License-Identifier: MIT
 #
 # make dist: builds, from the last commit, every file to hand out into
-# dist/: the .deb for amd64 and for arm64, the 64-bit and the 32-bit
-# Windows zip and installer, the page for a browser, and SHA256SUMS. Every
-# time stamp is the last commit's (SOURCE_DATE_EPOCH) and no build path
-# enters the files, so another clone of the same commit, anywhere and at
-# any time, makes the same bytes (scripts/check-reproducible.sh proves it).
+# dist/: the .deb for amd64 and for arm64, the same with Qt 5 for the older
+# desks (built in a Debian 11 chroot, scripts/qt5-debs.sh), the 64-bit and
+# the 32-bit Windows zip and installer, the page for a browser, and
+# SHA256SUMS. Every time stamp is the last commit's (SOURCE_DATE_EPOCH) and
+# no build path enters the files, so another clone of the same commit,
+# anywhere and at any time, makes the same bytes
+# (scripts/check-reproducible.sh proves it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh core window windows arm64 emscripten dist
@@ -36,8 +38,9 @@ build arm64 --toolchain cmake/aarch64-linux-gnu.cmake
 build win64 --toolchain cmake/mingw-w64-x86_64.cmake
 build win32 --toolchain cmake/mingw-w64-i686.cmake
 build web --toolchain cmake/emscripten.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
+scripts/qt5-debs.sh "$work/qt5" >/dev/null
 
-cp "$work"/linux/vellacor_*_amd64.deb "$work"/arm64/vellacor_*_arm64.deb dist/
+cp "$work"/linux/vellacor_*_amd64.deb "$work"/arm64/vellacor_*_arm64.deb "$work"/qt5/*.deb dist/
 for bits in 64 32; do
   cp "$work"/win$bits/vellacor-*-win$bits.zip "$work"/win$bits/vellacor-*-win$bits-setup.exe dist/
 done

@@ -14,6 +14,7 @@
 #   scripts/qt5-debs.sh OUTPUT_FOLDER
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[ "$(id -u)" -eq 0 ] || exec sudo "$0" "$@"
 out=$(realpath -m "$1")
 root=${VELLACOR_CHROOT:-/var/cache/vellacor/bullseye}
 packages="g++ cmake make file dpkg-dev libgtest-dev googletest qtbase5-dev \
