@@ -32,12 +32,15 @@ QFont DialogFont() {
   // whole, and its digits leave every caption room in its label. Noto Sans
   // CJK's line is nearly one and a half em: the boxes cut off descenders
   // and brackets. The others stand in for it, in order, where it is
-  // missing: as substitutes, which every Qt 5 knows (a font's list of
-  // families came with 5.13, and the desks of the Qt 5 generation run 5.11).
+  // missing: WenQuanYi Zen Hei named too, for its digits are as narrow as
+  // Micro Hei's and the captions keep to their labels, where those of the
+  // sans-serif face (DejaVu Sans) run under the boxes. As substitutes,
+  // which every Qt 5 knows (a font's list of families came with 5.13, and
+  // the desks of the Qt 5 generation run 5.11).
   const QString first = QStringLiteral("WenQuanYi Micro Hei");
   QFont::insertSubstitutions(
       first, {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-              QStringLiteral("sans-serif")});
+              QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("sans-serif")});
   font.setFamily(first);
 #endif
   // 9 points at the 96 dpi the layout's pixels stand for (15 twips each):
