@@ -4,7 +4,8 @@
 #
 # make dist: builds, from the last commit, every file to hand out into
 # dist/: the .deb for amd64 and for arm64, the same with Qt 5 for the older
-# desks (built in a Debian 11 chroot, scripts/qt5-debs.sh), the 64-bit and
+# desks (built in a Debian 11 chroot, scripts/qt5-debs.sh) with the record
+# of what built them (vellacor-qt5_VERSION.buildinfo), the 64-bit and
 # the 32-bit Windows zip and installer, the page for a browser, and
 # SHA256SUMS. Every time stamp is the last commit's (SOURCE_DATE_EPOCH) and
 # no build path enters the files, so another clone of the same commit,
@@ -40,7 +41,8 @@ build win32 --toolchain cmake/mingw-w64-i686.cmake
 build web --toolchain cmake/emscripten.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
 scripts/qt5-debs.sh "$work/qt5" >/dev/null
 
-cp "$work"/linux/vellacor_*_amd64.deb "$work"/arm64/vellacor_*_arm64.deb "$work"/qt5/*.deb dist/
+cp "$work"/linux/vellacor_*_amd64.deb "$work"/arm64/vellacor_*_arm64.deb "$work"/qt5/*.deb \
+  "$work"/qt5/*.buildinfo dist/
 for bits in 64 32; do
   cp "$work"/win$bits/vellacor-*-win$bits.zip "$work"/win$bits/vellacor-*-win$bits-setup.exe dist/
 done
