@@ -23,3 +23,15 @@ deb=(dist/vellacor*.deb)
 lintian --fail-on error,warning --info "${deb[@]}" 2> >(grep -v 'root privileges' >&2)
 echo "lintian ${deb[*]}: no error, no warning"
 tests/packaging/qt5_depends.sh dist/vellacor-qt5_*.deb
+# Each document the man page names is in the package that carries it.
+for one in "${deb[@]}"; do
+  files=$(mktemp -d)
+  dpkg-deb -x "$one" "$files"
+  named=$(gzip -dc "$files/usr/share/man/man1/vellacor.1.gz" | grep -o '/usr/share/doc/[^ )]*' || true)
+  [ -n "$named" ] || { echo "check-release: $one: the man page names no document" >&2; exit 1; }
+  for path in $named; do
+    [ -f "$files$path" ] || { echo "check-release: $one: the man page names $path, not in it" >&2; exit 1; }
+  done
+  rm -rf "$files"
+  echo "man page of $(basename "$one"): $(tr '\n' ' ' <<<"$named")"
+done
