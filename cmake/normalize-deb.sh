@@ -9,7 +9,8 @@
 # The control archive is packed again in a fixed form (sorted, root-owned,
 # stamped with SOURCE_DATE_EPOCH, gzip without name or time). With
 # --either-libgcc, a dependency on the GCC runtime is met by its older
-# name too, libgcc1, as Debian 10 and Ubuntu 20.04 call it.
+# name too, libgcc1, as Debian 10 calls it (and so UOS 20 and Deepin 20;
+# Ubuntu 20.04 and Kylin V10 already have libgcc-s1).
 #   normalize-deb.sh PACKAGE.deb [--either-libgcc]
 set -euo pipefail
 deb=$(realpath "$1")
