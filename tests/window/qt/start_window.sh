@@ -17,11 +17,18 @@ private_display
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 QT_QPA_PLATFORM=xcb "$@" &
 pid=$!
-window=$(timeout 120 xdotool search --sync --name '^Vellacor$' | head -n 1) || {
-  echo "start_window: no window called Vellacor within 120 s" >&2
+window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Vellacor$' | head -n 1) || {
+  echo "start_window: no window called Vellacor shown within 120 s" >&2
   exit 1
 }
-geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+# Qt names the window before it gives it its size (1x1 at first): the
+# size is read until it is the table's, for as long as a slow emulator
+# may take.
+for _ in $(seq 60); do
+  geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+  [ "$geometry" = 529x177 ] && break
+  sleep 0.5
+done
 echo "start_window: window $window, $geometry"
 [ "$geometry" = 529x177 ] || { echo "start_window: not the table's 529x177" >&2; exit 1; }
 kill -0 "$pid" || { echo "start_window: the program ended" >&2; exit 1; }
