@@ -15,6 +15,11 @@ inline constexpr const char* kTitle = "Vellacor";
 // The caption of a message's one button.
 inline constexpr const char* kOkCaption = "确定";
 
+// Where the calculation itself could not run (the page's module failed and
+// was started again): nothing was computed, and the entries are kept.
+inline constexpr const char* kCouldNotRunMessage =
+    "这次计算没能进行，程序已重新启动。输入的筛余量都还在，请再按一次“计算”。";
+
 // The one message of the program's own, for an empty input.
 std::string IncompleteMessage();
 

@@ -11,12 +11,77 @@
   const message = document.getElementById('message');
   const ok = document.getElementById('message-ok');
   const boxes = {};
-  let core = null;
+  const masses = []; // the boxes kept when the module starts again
+  let words = null; // the form's own texts, from the module's description
+  let compiled = null; // a promise of the module compiled, once
+  let core = null; // the module running, whole; null while it starts again
+  let starting = null; // a promise of the module started again
   let closeMessage = null; // while a message is open: what dismissing it does
 
+  // Texts cross on the module's heap, whatever their length; the reply is
+  // copied out before the next call. Any failure throws.
   function call(name) {
-    const args = Array.prototype.slice.call(arguments, 1);
-    return core.ccall(name, 'string', args.map(function () { return 'string'; }), args);
+    const pointers = [];
+    try {
+      for (let i = 1; i < arguments.length; ++i) {
+        const size = core.lengthBytesUTF8(arguments[i]) + 1;
+        const pointer = core._malloc(size);
+        if (!pointer) throw new RangeError('no room for a text of ' + size + ' bytes');
+        pointers.push(pointer);
+        core.stringToUTF8(arguments[i], pointer, size);
+      }
+      const reply = core['_' + name].apply(null, pointers);
+      return reply ? core.UTF8ToString(reply) : '';
+    } finally {
+      pointers.forEach(function (pointer) { core._free(pointer); });
+    }
+  }
+
+  // A new instance of the module, from the one compile: starting again
+  // needs no second compile, which the page forbids once it runs.
+  function Instantiate() {
+    return new Promise(function (resolve, reject) {
+      Vellacor({
+        instantiateWasm: function (imports, receive) {
+          compiled.then(function (module) {
+            return WebAssembly.instantiate(module, imports).then(function (instance) {
+              receive(instance, module);
+            });
+          }).catch(reject);
+          return {};
+        },
+      }).then(resolve, reject);
+    });
+  }
+
+  // A promise of the module, whole. After a failure it is started afresh
+  // and its sheet filled from the masses as the boxes show them.
+  function Whole() {
+    if (core) return Promise.resolve();
+    if (!starting) {
+      starting = Instantiate().then(function (module) {
+        core = module;
+        call('VellacorLoad');
+        masses.forEach(function (name) { call('VellacorSetText', name, boxes[name].value); });
+      }).then(function () {
+        starting = null;
+      }, function (error) {
+        core = null;
+        starting = null;
+        throw error;
+      });
+    }
+    return starting;
+  }
+
+  // A call into the module failed: its sheet is no longer to be trusted.
+  // Nothing computed stays in view, and the module starts again.
+  function Broken() {
+    core = null;
+    Object.keys(boxes).forEach(function (name) {
+      if (masses.indexOf(name) < 0) boxes[name].value = '';
+    });
+    Whole().catch(function () {});
   }
 
   const kTags = { label: 'div', textbox: 'input', button: 'button', line: 'div' };
@@ -51,15 +116,26 @@
     box.spellcheck = false;
     box.setAttribute('autocapitalize', 'off');
     box.setAttribute('aria-label', spec.label);
-    if (spec.decimal) box.setAttribute('inputmode', 'decimal');
+    if (spec.mass) {
+      box.setAttribute('inputmode', 'decimal');
+      masses.push(spec.name);
+    }
     if (!spec.readOnly) {
-      box.addEventListener('input', function () { call('VellacorSetText', spec.name, box.value); });
+      box.addEventListener('input', function () {
+        if (!core) return; // the module starting again reads the box itself
+        try {
+          call('VellacorSetText', spec.name, box.value);
+        } catch (error) {
+          Broken();
+        }
+      });
     }
     boxes[spec.name] = box;
   }
 
   // The load event: every box empty, the focus in the first input.
   function Load(description) {
+    words = description;
     document.title = description.title;
     document.getElementById('message-title').textContent = description.title;
     ok.textContent = description.ok;
@@ -71,8 +147,18 @@
     boxes[description.focus].focus();
   }
 
+  // A press waits for the module while it starts again; where the call
+  // fails, the page says so and shows nothing as computed.
   function PressCommand1() {
-    const press = JSON.parse(call('VellacorPress'));
+    Whole().then(function () {
+      return JSON.parse(call('VellacorPress'));
+    }).then(Show, function () {
+      Broken();
+      ShowMessage(true, words.couldNotRun, function () {});
+    });
+  }
+
+  function Show(press) {
     Object.keys(press.texts).forEach(function (name) { boxes[name].value = press.texts[name]; });
     press.fromStart.forEach(function (name) {
       boxes[name].setSelectionRange(0, 0);
@@ -100,21 +186,30 @@
   }
 
   // Modal: the veil takes the clicks, the focus stays on OK, and the form
-  // is hidden from screen readers until the message is dismissed.
+  // is out of reach until the message is dismissed. The focus moves to OK
+  // before the form is put out of reach, so that it never rests there.
   function ShowMessage(warning, text, then) {
     const opener = document.activeElement;
     message.className = warning ? 'warning' : 'plain';
     document.getElementById('message-text').textContent = text;
-    form.setAttribute('aria-hidden', 'true');
     overlay.hidden = false;
     ok.focus();
+    OutOfReach(true);
     closeMessage = function () {
       closeMessage = null;
+      OutOfReach(false);
       overlay.hidden = true;
-      form.removeAttribute('aria-hidden');
       if (opener && opener.focus) opener.focus();
       then();
     };
+  }
+
+  // inert where the browser has it; elsewhere hidden from screen readers,
+  // the veil and the focus guard keeping the rest away.
+  function OutOfReach(out) {
+    if ('inert' in form) form.inert = out;
+    else if (out) form.setAttribute('aria-hidden', 'true');
+    else form.removeAttribute('aria-hidden');
   }
 
   ok.addEventListener('click', function () { if (closeMessage) closeMessage(); });
@@ -131,7 +226,13 @@
     if (closeMessage && event.target !== ok) ok.focus();
   }, true);
 
-  function Unsupported() { document.getElementById('unsupported').hidden = false; }
+  // The word for a browser that cannot run the page, shown at once; the
+  // page shows it after a moment by itself, should no script run at all.
+  const unsupported = document.getElementById('unsupported');
+  function Unsupported() {
+    unsupported.className += ' now';
+    unsupported.hidden = false;
+  }
 
   // The module the page carries, in base64.
   function ModuleBytes() {
@@ -139,12 +240,27 @@
     return Uint8Array.from(text, function (c) { return c.charCodeAt(0); });
   }
 
-  if (typeof WebAssembly !== 'object' || typeof Vellacor !== 'function') {
-    Unsupported();
-    return;
+  // Once the module runs, nothing more is compiled or evaluated: a second
+  // policy, which can only tighten the first, leaves no script to run
+  // from a string ('unsafe-eval' is there for the older browsers'
+  // WebAssembly alone).
+  function ForbidEval() {
+    const policy = document.createElement('meta');
+    policy.httpEquiv = 'Content-Security-Policy';
+    policy.content = "script-src 'none'";
+    document.head.appendChild(policy);
   }
-  Vellacor({ wasmBinary: ModuleBytes() }).then(function (module) {
-    core = module;
-    Load(JSON.parse(call('VellacorForm')));
-  }, Unsupported);
+
+  try {
+    if (typeof WebAssembly !== 'object' || typeof Vellacor !== 'function') throw new Error();
+    compiled = WebAssembly.compile(ModuleBytes());
+    Instantiate().then(function (module) {
+      core = module;
+      Load(JSON.parse(call('VellacorForm')));
+      ForbidEval();
+      unsupported.hidden = true;
+    }).catch(Unsupported);
+  } catch (error) {
+    Unsupported();
+  }
 })();

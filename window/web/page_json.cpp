@@ -40,7 +40,8 @@ const char* NoticeName(Notice notice) {
 
 std::string Pixels(int twips) { return std::to_string(twips / kTwipsPerPixel); }
 
-// The masses take a keypad with the point on a phone.
+// The masses: on a phone they take a keypad with the point, and they are
+// what the page keeps when it starts its module again.
 bool IsMass(const ControlSpec& spec) {
   for (const grading::SieveColumn& column : grading::kSieveColumns) {
     if (spec.kind == kTextBox && BoxField(spec) == column.mass) return true;
@@ -59,7 +60,7 @@ std::string ControlJson(std::size_t index) {
          ",\"height\":" + height + ",\"tab\":" + std::to_string(spec.tab_index) +
          ",\"readOnly\":" + (spec.read_only ? "true" : "false") +
          ",\"label\":" + JsonString(spec.accessible_name) +
-         ",\"decimal\":" + (IsMass(spec) ? "true" : "false") + ",\"narrow\":[" +
+         ",\"mass\":" + (IsMass(spec) ? "true" : "false") + ",\"narrow\":[" +
          std::to_string(narrow.row) + "," + std::to_string(narrow.column) + "," +
          std::to_string(narrow.span) + "]}";
 }
@@ -81,6 +82,7 @@ std::string FormJson() {
     controls += (i == 0 ? "" : ",") + ControlJson(i);
   }
   return std::string("{\"title\":") + JsonString(kTitle) + ",\"ok\":" + JsonString(kOkCaption) +
+         ",\"couldNotRun\":" + JsonString(kCouldNotRunMessage) +
          ",\"focus\":" + JsonString(kTabOrder.front()->name) +
          ",\"width\":" + Pixels(kClientWidth) + ",\"height\":" + Pixels(kClientHeight) +
          ",\"controls\":[" + controls + "]}";
