@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(mktemp -d)
-other=$( [ -d /dev/shm ] && [ -w /dev/shm ] && mktemp -d -p /dev/shm || mktemp -d)
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then other=$(mktemp -d -p /dev/shm); else other=$(mktemp -d); fi
 trap 'rm -rf "$top" "$other"' EXIT
 first=$top/a/vellacor second=$other/second/clone/of/vellacor-again
 for clone in "$first" "$second"; do

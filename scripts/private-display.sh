@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The Vellacor developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash
 # Sourced: private_display starts an Xvfb of our own on a free display
 # number (Xvfb picks it), exports DISPLAY, and stops it when the script
 # exits, after running the script's own `cleanup` if it has one.

@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh core emscripten web
 command -v npm >/dev/null || scripts/install-deps.sh npm
-client=build-web/browser-test
+client="build-web/browser-test"
 mkdir -p "$client"
 if ! cmp -s tests/window/web/package-lock.json "$client/package-lock.json" ||
   [ ! -d "$client/node_modules/puppeteer-core" ]; then

@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The Vellacor developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash
 # Sourced by the scripts that run Windows programs under Wine. Wine's 64-bit
 # loader only: this machine runs no 32-bit programs, and the plain `wine`
 # launcher would pick the 32-bit one.
@@ -56,7 +57,7 @@ wine_session() {
 # that follows a cold start.
 wine_display_session() {
   wine_prefix "$1"
-  WINEPREFIX=$1 "$wineserver" -k 2>/dev/null && WINEPREFIX=$1 "$wineserver" -w || true
+  if WINEPREFIX=$1 "$wineserver" -k 2>/dev/null; then WINEPREFIX=$1 "$wineserver" -w || true; fi
   WINEPREFIX=$1 "$wineserver" -p
   wine_session "$1"
 }

@@ -5,6 +5,7 @@
 # ctest's emulator for the cross build. GUI programs need an X display.
 #   scripts/wine-run.sh PREFIX PROGRAM.exe [ARGS...]
 set -euo pipefail
+# shellcheck source=wine-env.sh
 . "$(dirname "$0")/wine-env.sh"
 prefix=$1
 shift

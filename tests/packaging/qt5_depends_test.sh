@@ -47,7 +47,7 @@ expect() {
     failures=$((failures + 1))
   elif [[ "$said" != *"$1"* ]]; then
     echo "FAIL: $(basename "$2") failed without saying \"$1\":"
-    echo "$said" | sed 's/^/  /'
+    while IFS= read -r line; do echo "  $line"; done <<<"$said"
     failures=$((failures + 1))
   else
     echo "ok: $(basename "$2"): $1"

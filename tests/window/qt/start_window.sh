@@ -10,6 +10,7 @@ set -euo pipefail
 for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "start_window: skipped, no $tool"; exit 77; }
 done
+# shellcheck source=../../../scripts/private-display.sh
 . "$(dirname "$0")/../../../scripts/private-display.sh"
 pid=
 cleanup() { [ -z "$pid" ] || kill "$pid" 2>/dev/null || true; }

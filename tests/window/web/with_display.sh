@@ -6,6 +6,7 @@
 #   with_display.sh COMMAND...
 set -euo pipefail
 command -v Xvfb >/dev/null || { echo "with_display: skipped, no Xvfb"; exit 77; }
+# shellcheck source=../../../scripts/private-display.sh
 . "$(dirname "$0")/../../../scripts/private-display.sh"
 private_display
 "$@"

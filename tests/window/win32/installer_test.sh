@@ -7,6 +7,7 @@
 # nothing behind.
 #   installer_test.sh PREFIX SETUP.exe START_AND_CLOSE.exe PORTABLE.zip
 set -euo pipefail
+# shellcheck source=../../../scripts/wine-env.sh
 . "$(dirname "$0")/../../../scripts/wine-env.sh"
 prefix=$1 setup=$2 starter=$3 zip=$4
 [ -f "$setup" ] || { echo "no $setup: make the packages first (cpack)" >&2; exit 1; }
@@ -26,7 +27,7 @@ for file in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do
   [ -f "$dir/$file" ] || fail "no $file in $dir"
 done
 carried=$(cmake -E tar tf "$zip" | sed -n 's|^[^/]*/\(.\)|\1|p' | sort)
-installed=$(ls -A "$dir" | grep -vx uninstall.exe | sort)
+installed=$(find "$dir" -mindepth 1 -maxdepth 1 ! -name uninstall.exe -printf '%f\n' | sort)
 [ "$carried" = "$installed" ] ||
   fail "installs other files than the zip carries:"$'\n'"$(diff <(echo "$carried") <(echo "$installed"))"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut"
