@@ -174,14 +174,18 @@
     else ShowMessage(press.notice === 'warning', press.message, select);
   }
 
-  // Once, as a new line of the live region: the same text after a second
-  // press is heard again.
+  // Once, as a new line of the live region, so that the same text after a
+  // second press is heard again. Orca takes a line that Chromium reports
+  // with the very text of the line before for a repeat and drops it: every
+  // other line ends in a zero-width space, which no voice speaks.
+  let everyOther = false;
   function Announce(text) {
     const region = document.getElementById('announcement');
     region.textContent = '';
     if (!text) return;
     const line = document.createElement('p');
-    line.textContent = text;
+    everyOther = !everyOther;
+    line.textContent = everyOther ? text : text + '\u200b';
     region.appendChild(line);
   }
 

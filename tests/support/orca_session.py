@@ -1,0 +1,277 @@
+# SPDX-FileCopyrightText: 2026 The Vellacor developers
+# SPDX-License-Identifier: MIT
+"""What the Orca tests share: a private home, locale, X display and D-Bus
+session with the accessibility bus, Orca with its debug log written line
+by line, the keys typed through xdotool, and the record of each step: what
+Orca said after it, and what was missed. A test calls main() with its own
+session function, which runs inside all of that and returns failures.
+
+Orca logs what it says (SPEECH OUTPUT) whether or not it has a voice, but
+presents live regions and other messages only with speech on: a test that
+listens for those starts Orca with speech on (there is no sound device;
+nothing is heard)."""
+
+import os
+import re
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SESSION = "VELLACOR_ORCA_SESSION"
+SKIPPED = 77
+NEEDED = ["orca", "Xvfb", "xdotool", "openbox", "dbus-run-session", "localedef",
+          "/usr/libexec/at-spi-bus-launcher", "/usr/libexec/at-spi2-registryd"]
+STEP_TIMEOUT = 5.0  # seconds for Orca to say what a key leads to
+XVFB_TIMEOUT = 30.0  # seconds for Xvfb to report its display, on a busy machine too
+SESSION_TIMEOUT = 150.0  # seconds for the whole session; ctest allows 180
+
+
+def start_xvfb(log):
+    """Starts Xvfb on a display number of its choosing; returns it with the
+    number, or None if none came in time. Xvfb reports the number and then,
+    in a second write, a newline, and it is ready only after both: it dies
+    ("Cannot write display number") if the pipe closes between them, so the
+    whole line is read, never just the first bytes that arrive."""
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                             "-nolisten", "tcp", "-noreset"], pass_fds=[write], stdout=log, stderr=log)
+    os.close(write)
+    reply = b""
+    end = time.monotonic() + XVFB_TIMEOUT
+    while not reply.endswith(b"\n"):
+        ready, _, _ = select.select([read], [], [], max(0.0, end - time.monotonic()))
+        chunk = os.read(read, 16) if ready else b""
+        if not chunk:  # the deadline, or Xvfb ended
+            break
+        reply += chunk
+    os.close(read)
+    number = reply.decode(errors="replace").strip()
+    return xvfb, number if reply.endswith(b"\n") and number.isdigit() else None
+
+
+def outer(script, target):
+    """Sets up a private home, locale and X display, then runs the session
+    in it."""
+    work = tempfile.mkdtemp(prefix="vellacor-orca-")
+    env = dict(os.environ)
+    for name in ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
+        path = os.path.join(work, name.lower())
+        os.makedirs(path, mode=0o700)
+        env[name] = path
+    env["GSETTINGS_BACKEND"] = "memory"
+    env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+    env.pop("AT_SPI_BUS_ADDRESS", None)
+    # Orca's role words in Chinese (文本, 只读, 按钮): a zh_CN locale, made
+    # privately where the system lacks one.
+    locales = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout
+    if not re.search(r"^zh_CN\.utf-?8$", locales, re.I | re.M):
+        env["LOCPATH"] = os.path.join(work, "locale")
+        os.makedirs(env["LOCPATH"])
+        subprocess.run(["localedef", "-i", "zh_CN", "-f", "UTF-8",
+                        os.path.join(env["LOCPATH"], "zh_CN.UTF-8")], check=True)
+    env["LANG"] = env["LC_ALL"] = "zh_CN.UTF-8"
+    env["LANGUAGE"] = "zh_CN"
+    xvfb_log = open(os.path.join(work, "xvfb.log"), "w")
+    xvfb, display = start_xvfb(xvfb_log)
+    try:
+        if display is None:
+            with open(xvfb_log.name, encoding="utf-8", errors="replace") as text:
+                print("orca: Xvfb reported no display:\n" + text.read()[-2000:])
+            return 1
+        env["DISPLAY"] = ":" + display
+        env[SESSION] = work
+        return run_session(script, target, env, work)
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+        xvfb_log.close()
+        if not os.environ.get("VELLACOR_ORCA_KEEP"):  # the logs, for a look by hand
+            shutil.rmtree(work, ignore_errors=True)
+
+
+def end_group(leader):
+    """Kills the leader's process group and waits, a while, until it is
+    gone: an Orca still dying would make the next run skip."""
+    end = time.monotonic() + 10
+    try:
+        os.killpg(leader.pid, signal.SIGKILL)
+        leader.wait()
+        while time.monotonic() < end:
+            os.killpg(leader.pid, 0)
+            time.sleep(0.05)
+    except ProcessLookupError:
+        pass
+
+
+def run_session(script, target, env, work):
+    """Runs the session in a D-Bus session and a process group of its own.
+    The session's processes write to a file, never to this test's output: a
+    daemon that outlived the session would keep ctest waiting on it. All of
+    them are in the one process group, ended together."""
+    args = [sys.executable, script, target] + sys.argv[2:]
+    noise = os.path.join(work, "session.out")
+    with open(noise, "w") as out:
+        run = subprocess.Popen(["dbus-run-session", "--"] + args, env=env, stdout=out,
+                               stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
+                               start_new_session=True)
+        try:
+            code = run.wait(timeout=SESSION_TIMEOUT)
+        except subprocess.TimeoutExpired:
+            code = 1
+            print(f"orca: the session did not end in {SESSION_TIMEOUT:.0f} s")
+        finally:
+            end_group(run)
+    report = os.path.join(work, "report.txt")
+    if os.path.exists(report):
+        with open(report, encoding="utf-8") as text:
+            print(text.read(), end="")
+    if code != 0:
+        with open(noise, encoding="utf-8", errors="replace") as text:
+            print("orca: the session's own output:\n" + text.read()[-4000:])
+    return code
+
+
+class Orca:
+    """Orca started with speech and braille off, its debug log written line
+    by line (Orca's own launcher writes it block-buffered), and without
+    --replace, which would end any other Orca of the user. It stays in the
+    session's process group, so that a session ended by the timeout takes
+    its Orca along: one left over would make the next run skip."""
+
+    def __init__(self, work, speech=False):
+        self.log = os.path.join(work, "orca.log")
+        launcher = os.path.join(work, "orca")
+        with open(shutil.which("orca"), encoding="utf-8") as original:
+            text = original.read()
+        interpreter = text.splitlines()[0].removeprefix("#!").split()
+        buffered = "open(args.debug_file, 'w')"
+        if buffered not in text:
+            raise SystemExit("orca: this Orca opens its debug file otherwise; update the test")
+        with open(launcher, "w", encoding="utf-8") as copy:
+            copy.write(text.replace(buffered, "open(args.debug_file, 'w', buffering=1)"))
+        self.out = open(os.path.join(work, "orca.out"), "w")
+        self.process = subprocess.Popen(
+            interpreter + [launcher] + ([] if speech else ["-d", "speech"]) + ["-d", "braille",
+             "-u", os.path.join(work, "orca-settings"), "--debug-file=" + self.log],
+            stdout=self.out, stderr=subprocess.STDOUT)
+        self.seen = 0
+
+    def utterances(self):
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                lines = log.read().splitlines()
+        except FileNotFoundError:
+            return []
+        # SPEECH OUTPUT: 'text' {voice} or SPEECH OUTPUT: 'text'
+        spoken = re.compile(r"SPEECH OUTPUT: '(.*)'(?: ?\{.*\})?$")
+        return [m.group(1) for m in map(spoken.search, lines) if m]
+
+    def wait_until(self, done, timeout=STEP_TIMEOUT):
+        """The utterances since the last step, once done(them) holds (and a
+        short quiet after), or at the timeout."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            new = self.utterances()[self.seen:]
+            if done(new):
+                time.sleep(0.3)
+                break
+            time.sleep(0.05)
+        new = self.utterances()[self.seen:]
+        self.seen += len(new)
+        return new
+
+    def stop(self):
+        self.process.kill()
+        self.process.wait()
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "40"] + list(keys), check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+
+
+
+def desktop():
+    """The accessibility bus, its registry and a window manager, started in
+    the session; Orca comes after them."""
+    started = [
+        subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]),
+        subprocess.Popen(["/usr/libexec/at-spi2-registryd"]),
+        subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL),
+    ]
+    time.sleep(1)
+    return started
+
+
+class Steps:
+    """Each step's utterances, and what a step missed."""
+
+    def __init__(self, orca):
+        self.orca = orca
+        self.steps = []
+        self.failures = []
+
+    def __call__(self, title, done, timeout=STEP_TIMEOUT):
+        said = self.orca.wait_until(done, timeout)
+        self.steps.append((title, said))
+        return said
+
+    def check(self, ok, what):
+        if not ok:
+            self.failures.append(what)
+
+    def report(self, name, transcript):
+        """Writes the report the outer process prints; 1 where a step failed."""
+        lines = []
+        if transcript or self.failures:
+            for title, said in self.steps:
+                lines.append(f"[{title}]")
+                lines += [f"    {s}" for s in said]
+        lines += ["FAILED: " + failure for failure in self.failures]
+        lines.append(f"{name}: {len(self.steps)} steps, {len(self.failures)} failures")
+        with open(os.path.join(os.environ[SESSION], "report.txt"), "w", encoding="utf-8") as report:
+            report.write("\n".join(lines) + "\n")
+        return 1 if self.failures else 0
+
+
+def heard(text):
+    return lambda said: any(text in s for s in said)
+
+
+def stop(orca, started):
+    orca.stop()
+    for process in reversed(started):
+        process.kill()
+        process.wait()
+
+
+def main(script, session, usage, needed=()):
+    """Runs session(target, transcript) inside the private session, after
+    skipping where a tool is missing or the user's own Orca runs. The
+    arguments after the target reach the session as they are."""
+    if len(sys.argv) < 2:
+        raise SystemExit(usage)
+    target = os.path.abspath(sys.argv[1])
+    transcript = "--transcript" in sys.argv[2:]
+    if os.environ.get(SESSION):
+        return session(target, transcript)
+    missing = [tool for tool in NEEDED + list(needed) if not shutil.which(tool)]
+    if missing:
+        # In CI a skip would pass what was never heard.
+        ci = os.environ.get("CI") == "true"
+        print(f"orca: {'failed' if ci else 'skipped'}, missing " + " ".join(missing))
+        return 1 if ci else SKIPPED
+    # Orca runs once per user: a second one would not start, and one started
+    # with --replace would end the user's own screen reader.
+    if shutil.which("pgrep") and subprocess.run(["pgrep", "-x", "orca"],
+                                                stdout=subprocess.DEVNULL).returncode == 0:
+        print("orca: skipped, an Orca of this user is running already")
+        return SKIPPED
+    return outer(os.path.abspath(script), target)
