@@ -181,4 +181,8 @@ constexpr const ControlSpec& BoxOf(grading::Field field) {
   return *FindControl(grading::FieldName(field));
 }
 
+// The box that has the focus when the window opens: the first of the tab
+// order, which must be a box.
+inline constexpr grading::Field kFirstFocus = BoxField(*kTabOrder.front());
+
 }  // namespace window

@@ -4,7 +4,7 @@
 #include "window/press.h"
 
 #include "grading/calculate.h"
-#include "grading/sieve_column.h"
+#include "window/masses.h"
 #include "window/messages.h"
 
 namespace window {
@@ -26,10 +26,7 @@ PressResult Run(grading::SieveSheet& sheet) {
 // Every field but the six masses the user types: the program writes them.
 std::bitset<grading::kFieldCount> Results() {
   std::bitset<grading::kFieldCount> results;
-  results.set();
-  for (const grading::SieveColumn& column : grading::kSieveColumns) {
-    results.reset(grading::Index(column.mass));
-  }
+  for (grading::Field field : grading::kAllFields) results[grading::Index(field)] = !IsMass(field);
   return results;
 }
 

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <climits>
 
+#include "window/control_geometry.h"
 #include "window/messages.h"
 #include "window/qt/announcement.h"
 #include "window/qt/ink_centring.h"
@@ -22,8 +23,8 @@ namespace window {
 namespace {
 
 QRect Pixels(const ControlSpec& spec) {
-  return QRect(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
-               spec.height / kTwipsPerPixel);
+  const PixelRect place = PixelRectOf(spec);
+  return QRect(place.left, place.top, place.width, place.height);
 }
 
 }  // namespace
@@ -34,7 +35,7 @@ Form1::Form1(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kTitle));
-  setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+  setFixedSize(kClientPixelWidth, kClientPixelHeight);
   // The boxes are not related to their labels: Orca speaks a related
   // label ("4.75") instead of the box's whole name ("筛余量 4.75").
   for (const ControlSpec& spec : kControls) Build(spec);
@@ -83,7 +84,6 @@ QWidget* Form1::Build(const ControlSpec& spec) {
   }
   widget->setObjectName(ToQString(spec.name));
   QRect rect = Pixels(spec);
-  if (spec.kind == kLine) rect.setHeight(1);
   widget->setGeometry(rect);
   return widget;
 }
@@ -121,7 +121,7 @@ void Form1::CentreOnScreen() {
 void Form1::Load() {
   sheet_.Reset();
   for (QLineEdit* box : boxes_) box->clear();
-  Box(grading::Field::s475)->setFocus();
+  Box(kFirstFocus)->setFocus();
 }
 
 void Form1::Command1Click() {

@@ -140,7 +140,7 @@ void Form1::Layout(UINT dpi) {
 // Every box starts empty, with the focus in the first input.
 void Form1::Load() {
   sheet_.Reset();
-  focus_ = Box(grading::Field::s475);
+  focus_ = Box(kFirstFocus);
 }
 
 void Form1::Show(int show_command) {

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "window/control_geometry.h"
+
 namespace window {
 namespace {
 
@@ -48,8 +50,8 @@ int Scale(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTw
 RECT ControlRect(const ControlSpec& spec, UINT dpi) {
   const int left = Scale(spec.left, dpi);
   const int top = Scale(spec.top, dpi);
-  const int height =
-      spec.kind == kLine ? std::max(1, Scale(kTwipsPerPixel, dpi)) : Scale(spec.height, dpi);
+  // A line stays at least one pixel thick at any dpi.
+  const int height = std::max(1, Scale(DrawnHeight(spec), dpi));
   return {left, top, left + Scale(spec.width, dpi), top + height};
 }
 
