@@ -141,6 +141,11 @@
     ok.textContent = description.ok;
     form.style.setProperty('--width', description.width + 'px');
     form.style.setProperty('--height', description.height + 'px');
+    // Narrower than the window, the phone's layout (page.css, .narrow).
+    const narrow = window.matchMedia('(max-width: ' + (description.width - 1) + 'px)');
+    const fit = function () { document.documentElement.classList.toggle('narrow', narrow.matches); };
+    narrow.addListener(fit);
+    fit();
     description.controls.forEach(function (spec) { form.appendChild(Build(spec)); });
     call('VellacorLoad');
     Object.keys(boxes).forEach(function (name) { boxes[name].value = ''; });

@@ -3,8 +3,9 @@
 
 #include "window/web/page_json.h"
 
-#include "grading/sieve_column.h"
+#include "window/control_geometry.h"
 #include "window/control_table.h"
+#include "window/masses.h"
 #include "window/messages.h"
 #include "window/web/json_text.h"
 #include "window/web/narrow_layout.h"
@@ -38,29 +39,23 @@ const char* NoticeName(Notice notice) {
   return "";
 }
 
-std::string Pixels(int twips) { return std::to_string(twips / kTwipsPerPixel); }
+std::string Number(int value) { return std::to_string(value); }
 
 // The masses: on a phone they take a keypad with the point, and they are
 // what the page keeps when it starts its module again.
-bool IsMass(const ControlSpec& spec) {
-  for (const grading::SieveColumn& column : grading::kSieveColumns) {
-    if (spec.kind == kTextBox && BoxField(spec) == column.mass) return true;
-  }
-  return false;
-}
+bool HoldsMass(const ControlSpec& spec) { return spec.kind == kTextBox && IsMass(BoxField(spec)); }
 
 std::string ControlJson(std::size_t index) {
   const ControlSpec& spec = kControls.at(index);
   const NarrowPlace narrow = NarrowPlaceOf(index);
-  // A line is one pixel high, whatever the table's height of 0.
-  const std::string height = spec.kind == kLine ? "1" : Pixels(spec.height);
+  const PixelRect place = PixelRectOf(spec);
   return "{\"name\":" + JsonString(spec.name) + ",\"kind\":\"" + KindName(spec.kind) +
-         "\",\"caption\":" + JsonString(spec.caption) + ",\"left\":" + Pixels(spec.left) +
-         ",\"top\":" + Pixels(spec.top) + ",\"width\":" + Pixels(spec.width) +
-         ",\"height\":" + height + ",\"tab\":" + std::to_string(spec.tab_index) +
+         "\",\"caption\":" + JsonString(spec.caption) + ",\"left\":" + Number(place.left) +
+         ",\"top\":" + Number(place.top) + ",\"width\":" + Number(place.width) +
+         ",\"height\":" + Number(place.height) + ",\"tab\":" + std::to_string(spec.tab_index) +
          ",\"readOnly\":" + (spec.read_only ? "true" : "false") +
          ",\"label\":" + JsonString(spec.accessible_name) +
-         ",\"mass\":" + (IsMass(spec) ? "true" : "false") + ",\"narrow\":[" +
+         ",\"mass\":" + (HoldsMass(spec) ? "true" : "false") + ",\"narrow\":[" +
          std::to_string(narrow.row) + "," + std::to_string(narrow.column) + "," +
          std::to_string(narrow.span) + "]}";
 }
@@ -83,8 +78,8 @@ std::string FormJson() {
   }
   return std::string("{\"title\":") + JsonString(kTitle) + ",\"ok\":" + JsonString(kOkCaption) +
          ",\"couldNotRun\":" + JsonString(kCouldNotRunMessage) +
-         ",\"focus\":" + JsonString(kTabOrder.front()->name) +
-         ",\"width\":" + Pixels(kClientWidth) + ",\"height\":" + Pixels(kClientHeight) +
+         ",\"focus\":" + JsonString(grading::FieldName(kFirstFocus)) +
+         ",\"width\":" + Number(kClientPixelWidth) + ",\"height\":" + Number(kClientPixelHeight) +
          ",\"controls\":[" + controls + "]}";
 }
 
