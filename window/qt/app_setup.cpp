@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QTranslator>
 
+#include "window/fonts.h"
 #include "window/icons/vellacor_icon.h"
 #include "window/qt/announcement.h"
 #include "window/qt/box_accessible.h"
@@ -24,7 +25,7 @@ namespace window {
 QFont DialogFont() {
   QFont font = QApplication::font();
 #if defined(Q_OS_MACOS)
-  font.setFamily(QStringLiteral("PingFang SC"));
+  font.setFamily(QString::fromUtf8(kAppleFace.data(), static_cast<int>(kAppleFace.size())));
 #else
   // Named, so that Han characters take their Simplified Chinese forms even
   // when the user's locale is not Chinese. WenQuanYi Micro Hei first: its
@@ -37,18 +38,21 @@ QFont DialogFont() {
   // sans-serif face (DejaVu Sans) run under the boxes. As substitutes,
   // which every Qt 5 knows (a font's list of families came with 5.13, and
   // the desks of the Qt 5 generation run 5.11).
-  const QString first = QStringLiteral("WenQuanYi Micro Hei");
-  QFont::insertSubstitutions(
-      first, {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-              QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("sans-serif")});
-  font.setFamily(first);
+  const auto face = [](std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<int>(name.size()));
+  };
+  QStringList others;
+  for (std::size_t i = 1; i < kLinuxFaces.size(); ++i) others << face(kLinuxFaces.at(i));
+  others << QStringLiteral("sans-serif");
+  QFont::insertSubstitutions(face(kLinuxFaces.front()), others);
+  font.setFamily(face(kLinuxFaces.front()));
 #endif
   // 9 points at the 96 dpi the layout's pixels stand for (15 twips each):
   // given in those pixels, so that the text keeps to its boxes whatever dpi
   // the screen reports (Qt 5 takes Xvfb's and many X servers' 100 dpi, and
   // 9 points would be 13 px in boxes drawn for 12). Larger screens scale
   // both alike, through the device pixel ratio.
-  font.setPixelSize(12);
+  font.setPixelSize(kFontPixels);
   return font;
 }
 

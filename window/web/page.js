@@ -137,6 +137,7 @@
   function Load(description) {
     words = description;
     document.title = description.title;
+    document.documentElement.style.fontFamily = description.fonts;
     document.getElementById('message-title').textContent = description.title;
     ok.textContent = description.ok;
     form.style.setProperty('--width', description.width + 'px');

@@ -5,6 +5,7 @@
 
 #include "window/control_geometry.h"
 #include "window/control_table.h"
+#include "window/fonts.h"
 #include "window/masses.h"
 #include "window/messages.h"
 #include "window/web/json_text.h"
@@ -78,6 +79,7 @@ std::string FormJson() {
   }
   return std::string("{\"title\":") + JsonString(kTitle) + ",\"ok\":" + JsonString(kOkCaption) +
          ",\"couldNotRun\":" + JsonString(kCouldNotRunMessage) +
+         ",\"fonts\":" + JsonString(CssFontFamilies()) +
          ",\"focus\":" + JsonString(grading::FieldName(kFirstFocus)) +
          ",\"width\":" + Number(kClientPixelWidth) + ",\"height\":" + Number(kClientPixelHeight) +
          ",\"controls\":[" + controls + "]}";

@@ -11,7 +11,8 @@
 namespace window {
 
 // What the page builds, as JSON: the title, the OK caption, the message for
-// a calculation that could not run, the box that has the focus first, the client area and each control of the table in
+// a calculation that could not run, the window's faces, the box that has
+// the focus first, the client area and each control of the table in
 // its order, in CSS pixels, with its narrow place.
 std::string FormJson();
 

@@ -7,12 +7,13 @@
 #include <type_traits>
 
 #include "window/control_geometry.h"
+#include "window/fonts.h"
+#include "window/win32/wide_text.h"
 
 namespace window {
 namespace {
 
 constexpr int kTwipsPerInch = 1440;
-constexpr int kDialogPoints = 9;
 
 // Whether a function pointer type calls as Windows' own functions do. On
 // x86-64 there is one convention and every pointer passes; on 32-bit x86 a
@@ -67,9 +68,9 @@ SIZE WindowSize(DWORD style, DWORD ex_style, UINT dpi) {
 }
 
 HFONT CreateDialogFont(UINT dpi) {
-  return CreateFontW(-MulDiv(kDialogPoints, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE,
+  return CreateFontW(-MulDiv(kFontPoints, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE,
                      FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
+                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Widen(kWindowsFace).c_str());
 }
 
 }  // namespace window
