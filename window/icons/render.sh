@@ -10,6 +10,21 @@ for size in 16 24 32 48 64; do
   convert -background none -density 384 vellacor.svg -resize "${size}x${size}" \
     -strip -depth 8 "vellacor-$size.png"
 done
+# The page served as an app: the manifest's 192 and 512 px on no
+# background; for launchers that cut their own shape (maskable) the sieve
+# within the middle 76 % on the window's grey to the edges; Apple's home
+# screen, which rounds the corners itself, the same grey behind it.
+for size in 192 512; do
+  convert -background none -density 1536 vellacor.svg -resize "${size}x${size}" \
+    -strip -depth 8 "vellacor-$size.png"
+done
+on_grey() { # SIZE DRAWN FILE
+  convert -background '#f0f0f0' -density 1536 vellacor.svg -resize "$2x$2" -gravity center \
+    -extent "$1x$1" -flatten -strip -depth 8 -define png:color-type=2 "$3"
+}
+on_grey 512 432 vellacor-maskable-512.png
+on_grey 180 150 apple-touch-icon.png
+
 # Windows takes its small sizes from the PNGs above, each drawn at its size.
 large=$(mktemp --suffix=.png)
 trap 'rm -f "$large"' EXIT
