@@ -1,18 +1,35 @@
 // SPDX-FileCopyrightText: 2026 The Vellacor developers
 // SPDX-License-Identifier: MIT
-// Makes the one self-contained page: the template with the style, the
-// WebAssembly module's loader, the module itself (in base64, a data block
-// the page's script hands to the loader), the page's script and the icon
-// put in, and a Content-Security-Policy that lets the page run those and
-// nothing else: no request, no other script.
-//   node assemble_page.js TEMPLATE STYLE LOADER MODULE SCRIPT ICON OUTPUT
+// Makes the page, twice: as one self-contained file, and as a folder to
+// put on a web server, where it is an app to install. The template takes
+// the form and its texts from the program (PARTS, run under Node), the
+// style, the WebAssembly module's loader, the module itself (in base64, a
+// data block the page's script hands to the loader), the page's script
+// and the icon, and a Content-Security-Policy that lets the page run
+// those and nothing else: no request, no other script. The folder's page
+// may also read its manifest and start its service worker, from its own
+// folder; the folder holds the page as index.html, the manifest, the
+// worker and the icons.
+//   node assemble_page.js PARTS TEMPLATE STYLE LOADER MODULE SCRIPT ICON
+//     WORKER ICON_FOLDER VERSION PAGE SITE_FOLDER
 'use strict';
+const { execFileSync } = require('child_process');
 const crypto = require('crypto');
 const fs = require('fs');
+const path = require('path');
 
-const [template, style, loader, wasm, script, icon, output] = process.argv.slice(2);
+const [partsProgram, template, style, loader, wasm, script, icon, worker, icons, version, output,
+  site] = process.argv.slice(2);
 const read = (file) => fs.readFileSync(file, 'utf8');
-const parts = { STYLE: read(style), GLUE: read(loader), SCRIPT: read(script) };
+const program = JSON.parse(execFileSync(process.execPath, [partsProgram], { encoding: 'utf8' }));
+const html = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;')
+  .replace(/"/g, '&quot;');
+const parts = {
+  STYLE: program.places + read(style).replace(/@NARROWMAX@/g, String(program.narrowMax))
+    .replace(/@NARROWMIN@/g, String(program.narrowMax + 1)),
+  GLUE: read(loader),
+  SCRIPT: read(script),
+};
 for (const [name, text] of Object.entries(parts)) {
   if (/<\/(script|style)/i.test(text)) throw new Error(`${name} would end its element early`);
 }
@@ -22,15 +39,53 @@ const hash = (text) => `'sha256-${crypto.createHash('sha256').update(text).diges
 // for WebAssembly too ('wasm-unsafe-eval', which the older ones log as an
 // error, would add nothing). The page's scripts evaluate no strings, and
 // once the module is compiled the page takes 'unsafe-eval' away.
-parts.CSP = [
+const policy = [
   "default-src 'none'",
   `script-src ${hash(parts.GLUE)} ${hash(parts.SCRIPT)} 'unsafe-eval'`,
   `style-src ${hash(parts.STYLE)}`,
   'img-src data:',
   "base-uri 'none'",
   "form-action 'none'",
-].join('; ');
-parts.MODULE = fs.readFileSync(wasm).toString('base64');
-parts.ICON = fs.readFileSync(icon).toString('base64');
-const page = read(template).replace(/@([A-Z]+)@/g, (_, name) => parts[name]);
-fs.writeFileSync(output, page);
+];
+Object.assign(parts, {
+  CSP: policy.join('; '),
+  APP: '',
+  TITLE: html(program.title),
+  OK: html(program.ok),
+  COULDNOTRUN: html(program.couldNotRun),
+  FORM: program.form,
+  MODULE: fs.readFileSync(wasm).toString('base64'),
+  ICON: fs.readFileSync(icon).toString('base64'),
+});
+const fill = (values) => read(template).replace(/@([A-Z]+)@/g, (_, name) => values[name]);
+fs.writeFileSync(output, fill(parts));
+
+// The folder: the same page, which names its worker, manifest and Apple's
+// icon for its script to link when served (a link in the page itself
+// would be read from disk too), and may then read them from its folder:
+// the browser loads a manifest's icons as the page's images.
+const served = policy.map((rule) => (rule.startsWith('img-src') ? `${rule} 'self'` : rule))
+  .concat(["manifest-src 'self'", "worker-src 'self'"]);
+const workerFile = 'service-worker.js';
+const app = [
+  `<meta name="theme-color" content="${JSON.parse(program.manifest).theme_color}">`,
+  '<meta name="mobile-web-app-capable" content="yes">',
+  '<meta name="apple-mobile-web-app-capable" content="yes">',
+  `<meta name="apple-mobile-web-app-title" content="${html(program.title)}">`,
+  `<meta name="vellacor-app" content="${workerFile}" data-manifest="manifest.webmanifest" ` +
+    `data-apple-touch-icon="${program.appleTouchIcon}">`,
+].map((line) => line + '\n').join('');
+fs.rmSync(site, { recursive: true, force: true });
+fs.mkdirSync(site, { recursive: true });
+const files = {
+  'index.html': fill({ ...parts, APP: app, CSP: served.join('; ') }),
+  'manifest.webmanifest': program.manifest,
+};
+for (const file of program.icons) files[file] = fs.readFileSync(path.join(icons, file));
+const cached = Object.keys(files).sort();
+const digest = crypto.createHash('sha256');
+for (const file of cached) digest.update(file).update('\0').update(files[file]).update('\0');
+files[workerFile] = read(worker)
+  .replace('@VERSION@', `${version}-${digest.digest('hex').slice(0, 12)}`)
+  .replace('@FILES@', cached.join(' '));
+for (const [file, content] of Object.entries(files)) fs.writeFileSync(path.join(site, file), content);

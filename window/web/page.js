@@ -1,21 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Vellacor developers
 // SPDX-License-Identifier: MIT
 // The window in a browser. The calculation, the press logic and the table
-// of controls are the program's C++ (Vellacor, the WebAssembly module);
-// this script builds Form1 from the table it describes, hands every edit
-// to the sheet there, and carries out what a press leads to, in its order.
+// of controls are the program's C++: the form is written into the page
+// when it is built, and the sheet lives in the WebAssembly module
+// (Vellacor). This script wires the boxes to the sheet, carries out what a
+// press leads to, in its order, and, where the page is served as an app,
+// lets a service worker keep it for use without the network.
 'use strict';
 (function () {
+  const root = document.documentElement;
   const form = document.getElementById('Form1');
   const overlay = document.getElementById('overlay');
   const message = document.getElementById('message');
   const ok = document.getElementById('message-ok');
   const boxes = {};
   const masses = []; // the boxes kept when the module starts again
-  let words = null; // the form's own texts, from the module's description
+  const editable = []; // the boxes whose text is the user's
   let compiled = null; // a promise of the module compiled, once
-  let core = null; // the module running, whole; null while it starts again
-  let starting = null; // a promise of the module started again
+  let core = null; // the module running, whole; null until it runs
+  let starting = null; // a promise of the module started
   let closeMessage = null; // while a message is open: what dismissing it does
 
   // Texts cross on the module's heap, whatever their length; the reply is
@@ -54,15 +57,17 @@
     });
   }
 
-  // A promise of the module, whole. After a failure it is started afresh
-  // and its sheet filled from the masses as the boxes show them.
+  // A promise of the module, whole: at the start, and after a failure,
+  // an instance of its own, its sheet emptied (the load event) and filled
+  // from what the boxes show, typed while it started or kept after the
+  // failure.
   function Whole() {
     if (core) return Promise.resolve();
     if (!starting) {
       starting = Instantiate().then(function (module) {
         core = module;
         call('VellacorLoad');
-        masses.forEach(function (name) { call('VellacorSetText', name, boxes[name].value); });
+        editable.forEach(function (name) { call('VellacorSetText', name, boxes[name].value); });
       }).then(function () {
         starting = null;
       }, function (error) {
@@ -84,83 +89,40 @@
     Whole().catch(function () {});
   }
 
-  const kTags = { label: 'div', textbox: 'input', button: 'button', line: 'div' };
-
-  function Build(spec) {
-    const element = document.createElement(kTags[spec.kind]);
-    element.id = spec.name;
-    element.className = spec.kind;
-    const places = { left: spec.left, top: spec.top, width: spec.width, height: spec.height };
-    Object.keys(places).forEach(function (key) {
-      element.style.setProperty('--' + key, places[key] + 'px');
-    });
-    ['row', 'column', 'span'].forEach(function (key, i) {
-      element.style.setProperty('--' + key, String(spec.narrow[i]));
-    });
-    if (spec.narrow[0] === 0) element.classList.add('wide-only');
-    if (spec.kind === 'textbox') BuildTextBox(element, spec);
-    if (spec.kind === 'button') {
-      element.type = 'button';
-      element.addEventListener('click', PressCommand1);
-    }
-    if (spec.kind === 'label' || spec.kind === 'button') element.textContent = spec.caption;
-    if (spec.kind === 'line') element.setAttribute('aria-hidden', 'true');
-    if (spec.tab >= 0 && spec.kind !== 'label') element.tabIndex = spec.tab;
-    return element;
-  }
-
-  function BuildTextBox(box, spec) {
-    box.type = 'text';
-    box.readOnly = spec.readOnly;
-    box.autocomplete = 'off';
-    box.spellcheck = false;
-    box.setAttribute('autocapitalize', 'off');
-    box.setAttribute('aria-label', spec.label);
-    if (spec.mass) {
-      box.setAttribute('inputmode', 'decimal');
-      masses.push(spec.name);
-    }
-    if (!spec.readOnly) {
+  // The form as the page was built with it: every box wired to the sheet,
+  // the button to the press. What is typed before the module runs is
+  // handed over as it starts.
+  function Wire() {
+    Array.prototype.forEach.call(form.querySelectorAll('input'), function (box) {
+      boxes[box.id] = box;
+      if (box.hasAttribute('data-mass')) masses.push(box.id);
+      if (box.readOnly) return;
+      editable.push(box.id);
       box.addEventListener('input', function () {
-        if (!core) return; // the module starting again reads the box itself
+        if (!core) return; // the module starting reads the box itself
         try {
-          call('VellacorSetText', spec.name, box.value);
+          call('VellacorSetText', box.id, box.value);
         } catch (error) {
           Broken();
         }
       });
+    });
+    form.querySelector('button').addEventListener('click', PressCommand1);
+    // The first box, unless the user has already gone elsewhere.
+    if (!document.activeElement || document.activeElement === document.body) {
+      form.querySelector('[autofocus]').focus();
     }
-    boxes[spec.name] = box;
   }
 
-  // The load event: every box empty, the focus in the first input.
-  function Load(description) {
-    words = description;
-    document.title = description.title;
-    document.documentElement.style.fontFamily = description.fonts;
-    document.getElementById('message-title').textContent = description.title;
-    ok.textContent = description.ok;
-    form.style.setProperty('--width', description.width + 'px');
-    form.style.setProperty('--height', description.height + 'px');
-    // Narrower than the window, the phone's layout (page.css, .narrow).
-    const narrow = window.matchMedia('(max-width: ' + (description.width - 1) + 'px)');
-    const fit = function () { document.documentElement.classList.toggle('narrow', narrow.matches); };
-    narrow.addListener(fit);
-    fit();
-    description.controls.forEach(function (spec) { form.appendChild(Build(spec)); });
-    call('VellacorLoad');
-    Object.keys(boxes).forEach(function (name) { boxes[name].value = ''; });
-    boxes[description.focus].focus();
-  }
-
-  // A press waits for the module while it starts again; where the call
-  // fails, the page says so and shows nothing as computed.
+  // A press waits for the module while it starts; where the call fails,
+  // the page says so and shows nothing as computed.
   function PressCommand1() {
     Whole().then(function () {
       return JSON.parse(call('VellacorPress'));
     }).then(Show, function () {
+      if (form.hidden) return; // the program cannot run here at all
       Broken();
-      ShowMessage(true, words.couldNotRun, function () {});
+      ShowMessage(true, message.getAttribute('data-could-not-run'), function () {});
     });
   }
 
@@ -236,18 +198,23 @@
     if (closeMessage && event.target !== ok) ok.focus();
   }, true);
 
-  // The word for a browser that cannot run the page, shown at once; the
-  // page shows it after a moment by itself, should no script run at all.
+  // The word for a browser that cannot run the page, shown at once in
+  // the form's place; the page shows it after a moment by itself, should
+  // no script run at all.
   const unsupported = document.getElementById('unsupported');
   function Unsupported() {
+    form.hidden = true;
     unsupported.className += ' now';
     unsupported.hidden = false;
   }
 
-  // The module the page carries, in base64.
+  // The module the page carries, in base64, as bytes: one pass, no call
+  // per byte.
   function ModuleBytes() {
     const text = atob(document.getElementById('module').textContent);
-    return Uint8Array.from(text, function (c) { return c.charCodeAt(0); });
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    return bytes;
   }
 
   // Once the module runs, nothing more is compiled or evaluated: a second
@@ -261,15 +228,31 @@
     document.head.appendChild(policy);
   }
 
+  // Served as an app (the folder's page names its worker, manifest and
+  // Apple's icon), the page links them, and the worker keeps the page for
+  // use without the network; opened from disk, the page asks for nothing.
+  function KeepOffline() {
+    const app = document.querySelector('meta[name="vellacor-app"]');
+    if (!app || !/^https?:$/.test(location.protocol)) return;
+    [['manifest', 'data-manifest'], ['apple-touch-icon', 'data-apple-touch-icon']].forEach(function (pair) {
+      const link = document.createElement('link');
+      link.rel = pair[0];
+      link.href = app.getAttribute(pair[1]);
+      document.head.appendChild(link);
+    });
+    if (!('serviceWorker' in navigator)) return;
+    // eslint-disable-next-line compat/compat -- Safari before 11.1 has none: asked above
+    navigator.serviceWorker.register(app.content).catch(function () {});
+  }
+
+  root.className += ' scripted';
+  Wire();
   try {
     if (typeof WebAssembly !== 'object' || typeof Vellacor !== 'function') throw new Error();
+    unsupported.hidden = true;
     compiled = WebAssembly.compile(ModuleBytes());
-    Instantiate().then(function (module) {
-      core = module;
-      Load(JSON.parse(call('VellacorForm')));
-      ForbidEval();
-      unsupported.hidden = true;
-    }).catch(Unsupported);
+    Whole().then(ForbidEval, Unsupported);
+    KeepOffline();
   } catch (error) {
     Unsupported();
   }

@@ -30,9 +30,8 @@ const char* Reply(std::string text) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char* VellacorForm() { return Reply(window::FormJson()); }
-
-// The load event: every field empty.
+// The load event: every field empty. The page then hands over what was
+// typed while the module started.
 EMSCRIPTEN_KEEPALIVE void VellacorLoad() { Sheet().Reset(); }
 
 // The user's edit of a box; only the editable ones take it.

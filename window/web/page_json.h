@@ -10,12 +10,6 @@
 
 namespace window {
 
-// What the page builds, as JSON: the title, the OK caption, the message for
-// a calculation that could not run, the window's faces, the box that has
-// the focus first, the client area and each control of the table in
-// its order, in CSS pixels, with its narrow place.
-std::string FormJson();
-
 // What the page does after a press, as JSON: the new texts of the changed
 // boxes, the boxes to show from their beginning, the message and its kind,
 // the box to select, and the announcement.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Vellacor developers
 # SPDX-License-Identifier: MIT
-# ESLint over the page's script and the module's loader, against the
+# ESLint over the page's script, its service worker and the module's
+# loader, against the
 # oldest browsers (eslint.config.cjs), from the source folder: ESLint
 # judges only files under its configuration's folder. Skipped (77) where
 # make web has not installed ESLint; failed instead in CI.
@@ -14,5 +15,5 @@ if [ ! -f "$eslint" ]; then
   exit 77
 fi
 cd "$(dirname "$0")/../../.."
-NODE_PATH=$2 "$node" "$eslint" --max-warnings 0 window/web/page.js "$loader"
-echo "lint: page.js and the loader hold to Chromium 57, Firefox 53 and Safari 11"
+NODE_PATH=$2 "$node" "$eslint" --max-warnings 0 window/web/page.js window/web/service_worker.js "$loader"
+echo "lint: page.js, the worker and the loader hold to Chromium 57, Firefox 53 and Safari 11"

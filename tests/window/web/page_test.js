@@ -12,63 +12,13 @@ const fs = require('fs');
 const http = require('http');
 const path = require('path');
 
+const {
+  kMasses, kResults, kMedium, kWorked, kWorkedResults,
+  sleep, values, focused, message, started, keys, typeMasses, launch, runChecks,
+} = require('./page_steps.js');
+
 const [pageFile, engine, program, shots] = process.argv.slice(2);
-// The engines, each with the DevTools protocol client of its age. The
-// older Chromium builds (from npm's chrome-aws-lambda) run headless only
-// in one process; WebKit is driven over WebDriver.
-const kEngines = {
-  chromium: { client: 'puppeteer-core' },
-  'chromium-64': { client: 'puppeteer-1.1', oneProcess: true },
-  'chromium-72': { client: 'puppeteer-core-1.11', oneProcess: true },
-  'chromium-86': { client: 'puppeteer-core-5.3', oneProcess: true },
-  firefox: { client: 'puppeteer-core', browser: 'firefox' },
-  webkit: { client: './webdriver_client.js', browser: 'webkit', noPreload: true },
-};
 if (shots) fs.mkdirSync(shots, { recursive: true });
-let puppeteer;
-try {
-  puppeteer = require(kEngines[engine].client);
-  fs.accessSync(program, fs.constants.X_OK);
-} catch (error) {
-  // In CI a browser that cannot start fails: a skip there would pass a page never run.
-  const ci = process.env.CI === 'true';
-  console.log(`page_test: ${ci ? 'failed' : 'skipped'}, ${error.message} (make web installs what it needs)`);
-  process.exit(ci ? 1 : 77);
-}
-const kMasses = ['s475', 's236', 's118', 's06', 's03', 's015'];
-const kResults = ['ss', 'sb475', 'sb236', 'sb118', 'sb06', 'sb03', 'sb015',
-  'lsb475', 'lsb236', 'lsb118', 'lsb06', 'lsb03', 'lsb015', 'ms', 'cx'];
-const kMedium = '中砂，平均粒径为o．5—0．35mm';
-const kWorked = ['20', '80', '100', '100', '75', '85'];
-const kWorkedResults = ['40', '4', '16', '20', '20', '15', '17', '4', '20', '40', '60', '75', '92',
-  '2.78125', kMedium];
-
-const values = (page, names) =>
-  page.evaluate((n) => n.map((id) => document.getElementById(id).value), names);
-const focused = (page) => page.evaluate(() => document.activeElement.id);
-const message = (page) => page.evaluate(() => !document.getElementById('overlay').hidden &&
-  [document.getElementById('message').className, document.getElementById('message-text').textContent]);
-// Until the form is built, its focus in s475. Polled from outside: the
-// older clients' waitForFunction compiles its test from a string in the
-// page, which the page's policy refuses once it runs.
-async function started(page) {
-  for (const deadline = Date.now() + 30000; Date.now() < deadline;) {
-    if (await page.evaluate(() => document.activeElement && document.activeElement.id) === 's475') return;
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-  throw new Error('the form did not start within 30 s');
-}
-const keys = async (page, ...names) => { for (const name of names) await page.keyboard.press(name); };
-
-// From the focus in s475: the six masses, each followed by Tab; then Tab to
-// Command1 (past ms and cx) and Space.
-async function typeMasses(page, masses, press = true) {
-  for (const mass of masses) {
-    await page.keyboard.type(mass);
-    await keys(page, 'Tab');
-  }
-  if (press) await keys(page, 'Tab', 'Tab', ' ');
-}
 
 // Changes the next instances of the module so that, once
 // window.failNextCall is set, the next call into it (a press, when the
@@ -229,18 +179,21 @@ const checks = [
       assert.deepEqual(await values(page, kResults), ['35', '5', '16', '20', '20', '15', '17',
         '5', '21', '41', '61', '76', '93', '2.810526', kMedium]);
     }, { setup: failOnRequest }],
-  ['once it runs, the page runs no code from a string, and still computes', async (page, context) => {
+  ['once it has computed, the page runs no code from a string, and still computes', async (page, context) => {
     context.allow(/Content.Security.Policy|unsafe-eval/i);
+    await typeMasses(page, kWorked);
     await page.evaluate(() => {
       window.ran = false;
       setTimeout('window.ran = true', 0); // eslint-disable-line no-implied-eval
     });
-    await new Promise((resolve) => setTimeout(resolve, 300));
+    await sleep(300);
     assert.equal(await page.evaluate(() => window.ran), false);
-    await typeMasses(page, kWorked);
-    assert.deepEqual(await values(page, kResults), kWorkedResults);
+    await page.$eval('#s475', (e) => e.select());
+    await page.keyboard.type('25');
+    await page.click('#Command1');
+    assert.deepEqual(await values(page, ['ss', 'ms']), ['35', '2.810526']);
   }],
-  ['without WebAssembly: the word for the user at once, and no form', async (page) => {
+  ['without WebAssembly: the word for the user at once, in the form\'s place', async (page) => {
     const word = await page.$eval('#unsupported', (e) =>
       [!e.hidden && getComputedStyle(e).visibility, e.textContent.replace(/\s+/g, '')]);
     assert.equal(word[0], 'visible');
@@ -248,15 +201,17 @@ const checks = [
       'Windows版程序']) {
       assert.ok(word[1].includes(part), `the word says ${part}`);
     }
-    assert.equal(await page.$$eval('#Form1 > *', (all) => all.length), 0);
+    assert.deepEqual(await page.$eval('#Form1', (e) => [e.hidden, e.getBoundingClientRect().height]),
+      [true, 0]);
   }, { setup: () => { delete window.WebAssembly; }, started: false }],
   ['served with a policy that refuses its scripts: the word after a moment', async (page, context) => {
     context.allow(/Content.Security.Policy|inline script/i);
     await page.goto(`${context.server.url}?strict`);
-    const visible = () => page.$eval('#unsupported', (e) => !e.hidden && getComputedStyle(e).visibility);
-    assert.equal(await visible(), 'hidden');
-    await new Promise((resolve) => setTimeout(resolve, 3500));
-    assert.equal(await visible(), 'visible');
+    const visible = () => page.evaluate(() => ['unsupported', 'Form1'].map((id) =>
+      getComputedStyle(document.getElementById(id)).visibility));
+    assert.deepEqual(await visible(), ['hidden', 'visible']);
+    await sleep(3500);
+    assert.deepEqual(await visible(), ['visible', 'hidden']);
   }, { started: false }],
   ['on a phone: one sieve a line, nothing beyond the width, no text below 12 px', async (page) => {
     const layout = await page.evaluate(() => {
@@ -323,61 +278,20 @@ async function main() {
     response.end(fs.readFileSync(pageFile));
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  const { browser: kind = 'chrome', oneProcess } = kEngines[engine];
-  const browser = await puppeteer.launch({
-    browser: kind, executablePath: program, headless: true,
-    args: kind === 'chrome' ? ['--no-sandbox', '--disable-gpu', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync']
-      .concat(oneProcess ? ['--single-process', '--no-zygote'] : []) : [],
-  });
+  server.url = `http://127.0.0.1:${server.address().port}/vellacor.html`;
   const url = `file://${path.resolve(pageFile)}`;
-  let passed = 0;
-  let failed = 0;
-  // The tree is read through Chromium's DevTools protocol alone.
-  let skipped = 0;
-  for (const [name, check, options = {}] of checks) {
-    if ((options.only || engine) !== engine) continue;
-    if (options.setup && kEngines[engine].noPreload) {
-      console.log(`skip - ${name} (its client runs no script before the page's)`);
-      ++skipped;
-      continue;
-    }
-    const page = await browser.newPage();
-    const wrong = [];
-    const allowed = [];
-    // The page itself, from disk or the check's server, and its icon (data:).
-    const own = (u) => u === url || u.startsWith('data:') || u.startsWith('http://127.0.0.1');
-    page.on('request', (r) => { if (!own(r.url())) wrong.push(r.url()); });
-    // Every error and warning fails the check, but for those it expects.
-    const expected = (text) => allowed.some((pattern) => pattern.test(text));
-    page.on('console', (m) => {
-      if (/^(error|warn)/.test(m.type()) && !expected(m.text())) wrong.push(m.text());
-    });
-    // Firefox reports a refusal of its policy as an error of the page.
-    page.on('pageerror', (e) => { if (!expected(e.message)) wrong.push(e.message); });
-    try {
-      await page.setViewport(options.viewport || { width: 1024, height: 400 });
+  const browser = await launch(engine, program);
+  // Each check opens the page from disk; the page's own requests are that
+  // and its icon (data:), and the check server's.
+  await runChecks(browser, engine, checks, {
+    own: (u) => u === url || u.startsWith('data:') || u.startsWith('http://127.0.0.1'),
+    open: async (page) => {
       server.requests = [];
-      server.url = `http://127.0.0.1:${server.address().port}/vellacor.html`;
-      if (options.setup) await page.evaluateOnNewDocument(options.setup);
       await page.goto(url);
-      if (options.started !== false) {
-        await started(page);
-      }
-      await check(page, { server, allow: (pattern) => allowed.push(pattern) });
-      assert.deepEqual(wrong, []);
-      console.log(`ok - ${name}`);
-      ++passed;
-    } catch (error) {
-      console.log(`not ok - ${name}\n${error.message}`);
-      ++failed;
-    }
-    await page.close();
-  }
-  await browser.close();
+      return { server };
+    },
+  });
   server.close();
-  console.log(`${engine}: ${passed} passed, ${failed} failed, ${skipped} skipped`);
-  process.exitCode = failed === 0 && passed > 0 ? 0 : 1;
 }
 
 main().catch((error) => {

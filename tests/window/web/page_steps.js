@@ -1,0 +1,135 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
+// What the page's checks share: the engines and their clients, the
+// worked example, the steps a person takes, and the run of a list of
+// checks, each on a page of its own that fails on any request but the
+// page's own and on any error or warning in the console.
+'use strict';
+const assert = require('assert/strict');
+const fs = require('fs');
+
+// The engines, each with the DevTools protocol client of its age. The
+// older Chromium builds (from npm's chrome-aws-lambda) run headless only
+// in one process; WebKit is driven over WebDriver.
+const kEngines = {
+  chromium: { client: 'puppeteer-core' },
+  'chromium-64': { client: 'puppeteer-1.1', oneProcess: true },
+  'chromium-72': { client: 'puppeteer-core-1.11', oneProcess: true },
+  'chromium-86': { client: 'puppeteer-core-5.3', oneProcess: true },
+  firefox: { client: 'puppeteer-core', browser: 'firefox' },
+  webkit: { client: './webdriver_client.js', browser: 'webkit', noPreload: true },
+};
+
+const kMasses = ['s475', 's236', 's118', 's06', 's03', 's015'];
+const kResults = ['ss', 'sb475', 'sb236', 'sb118', 'sb06', 'sb03', 'sb015',
+  'lsb475', 'lsb236', 'lsb118', 'lsb06', 'lsb03', 'lsb015', 'ms', 'cx'];
+const kMedium = '中砂，平均粒径为o．5—0．35mm';
+const kWorked = ['20', '80', '100', '100', '75', '85'];
+const kWorkedResults = ['40', '4', '16', '20', '20', '15', '17', '4', '20', '40', '60', '75', '92',
+  '2.78125', kMedium];
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const values = (page, names) =>
+  page.evaluate((n) => n.map((id) => document.getElementById(id).value), names);
+const focused = (page) => page.evaluate(() => document.activeElement.id);
+const message = (page) => page.evaluate(() => !document.getElementById('overlay').hidden &&
+  [document.getElementById('message').className, document.getElementById('message-text').textContent]);
+// Until the form is there with its focus in s475. Polled from outside:
+// the older clients' waitForFunction compiles its test from a string in
+// the page, which the page's policy refuses once it runs.
+async function poll(page, test, what, ...args) {
+  for (const deadline = Date.now() + 30000; Date.now() < deadline;) {
+    const value = await page.evaluate(test, ...args);
+    if (value) return value;
+    await sleep(50);
+  }
+  throw new Error(`${what} not within 30 s`);
+}
+const started = (page) => poll(page,
+  () => document.activeElement && document.activeElement.id === 's475', 'the form and its focus');
+const keys = async (page, ...names) => { for (const name of names) await page.keyboard.press(name); };
+
+// From the focus in s475: the six masses, each followed by Tab; then Tab to
+// Command1 (past ms and cx) and Space.
+async function typeMasses(page, masses, press = true) {
+  for (const mass of masses) {
+    await page.keyboard.type(mass);
+    await keys(page, 'Tab');
+  }
+  if (press) await keys(page, 'Tab', 'Tab', ' ');
+}
+
+// The engine's browser, headless. Where it or its client is missing the
+// run is skipped (77), and fails in CI: a skip there would pass a page
+// never run.
+async function launch(engine, program) {
+  let puppeteer;
+  try {
+    puppeteer = require(kEngines[engine].client);
+    fs.accessSync(program, fs.constants.X_OK);
+  } catch (error) {
+    const ci = process.env.CI === 'true';
+    console.log(`${engine}: ${ci ? 'failed' : 'skipped'}, ${error.message} (make web installs what it needs)`);
+    process.exit(ci ? 1 : 77);
+  }
+  const { browser: kind = 'chrome', oneProcess } = kEngines[engine];
+  return puppeteer.launch({
+    browser: kind, executablePath: program, headless: true,
+    args: kind === 'chrome' ? ['--no-sandbox', '--disable-gpu', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync']
+      .concat(oneProcess ? ['--single-process', '--no-zygote'] : []) : [],
+  });
+}
+
+// Runs each check [name, check, options] meant for the engine on a page
+// of its own: open(page, options) takes it to where the check starts and
+// gives the check its context; own(url) says which requests are the
+// page's. Sets the exit code.
+async function runChecks(browser, engine, checks, { open, own }) {
+  let passed = 0;
+  let failed = 0;
+  let skipped = 0;
+  for (const [name, check, options = {}] of checks) {
+    if ((options.only || engine) !== engine) continue;
+    if (options.setup && kEngines[engine].noPreload) {
+      console.log(`skip - ${name} (its client runs no script before the page's)`);
+      ++skipped;
+      continue;
+    }
+    const page = await browser.newPage();
+    const wrong = [];
+    const allowed = [];
+    page.on('request', (r) => { if (!own(r.url())) wrong.push(r.url()); });
+    // Every error and warning fails the check, but for those it expects.
+    const expected = (text) => allowed.some((pattern) => pattern.test(text));
+    page.on('console', (m) => {
+      if (/^(error|warn)/.test(m.type()) && !expected(m.text())) wrong.push(m.text());
+    });
+    // Firefox reports a refusal of its policy as an error of the page.
+    page.on('pageerror', (e) => { if (!expected(e.message)) wrong.push(e.message); });
+    let context = {};
+    try {
+      await page.setViewport(options.viewport || { width: 1024, height: 400 });
+      if (options.setup) await page.evaluateOnNewDocument(options.setup);
+      context = await open(page, options);
+      if (options.started !== false) await started(page);
+      await check(page, { ...context, allow: (pattern) => allowed.push(pattern) });
+      assert.deepEqual(wrong, []);
+      console.log(`ok - ${name}`);
+      ++passed;
+    } catch (error) {
+      console.log(`not ok - ${name}\n${error.message}`);
+      ++failed;
+    }
+    await page.close().catch(() => {});
+    if (context.close) await context.close();
+  }
+  await browser.close();
+  console.log(`${engine}: ${passed} passed, ${failed} failed, ${skipped} skipped`);
+  process.exitCode = failed === 0 && passed > 0 ? 0 : 1;
+}
+
+module.exports = {
+  kMasses, kResults, kMedium, kWorked, kWorkedResults,
+  sleep, values, focused, message, poll, started, keys, typeMasses, launch, runChecks,
+};

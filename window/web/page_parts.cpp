@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
+// Run when the page is built (under Node): what the page takes from the
+// program, as one JSON object for assemble_page.js. The form's markup and
+// places, its texts, the width below which the narrow layout applies, and
+// the served app's manifest and icons.
+
+#include <iostream>
+#include <string>
+
+#include "window/control_geometry.h"
+#include "window/messages.h"
+#include "window/web/app_manifest.h"
+#include "window/web/form_markup.h"
+#include "window/web/json_text.h"
+
+namespace {
+
+std::string IconsJson() {
+  std::string icons;
+  for (const window::AppIcon& icon : window::kAppIcons) {
+    icons += (icons.empty() ? "" : ",") + window::JsonString(icon.file);
+  }
+  return "[" + icons + "]";
+}
+
+}  // namespace
+
+int main() {
+  using window::JsonString;
+  std::cout << "{\"title\":" << JsonString(window::kTitle)
+            << ",\"ok\":" << JsonString(window::kOkCaption)
+            << ",\"couldNotRun\":" << JsonString(window::kCouldNotRunMessage)
+            << ",\"narrowMax\":" << window::kClientPixelWidth - 1
+            << ",\"form\":" << JsonString(window::FormMarkup())
+            << ",\"places\":" << JsonString(window::FormPlaces())
+            << ",\"manifest\":" << JsonString(window::ManifestJson())
+            << ",\"icons\":" << IconsJson()
+            << ",\"appleTouchIcon\":" << JsonString(window::AppleTouchIcon()) << "}\n";
+  return 0;
+}
