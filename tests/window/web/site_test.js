@@ -1,0 +1,245 @@
+// SPDX-FileCopyrightText: 2026 The Vellacor developers
+// SPDX-License-Identifier: MIT
+// The page's folder (make web's build-web/site) as a lab puts it on a web
+// server: installable, kept by its service worker for use without the
+// network, replaced whole by a new version, and on a phone upright and
+// sideways. Each check serves the folder, or a copy of it, from a server
+// of its own on 127.0.0.1 (an origin of its own, so no worker is left from
+// the check before), and fails on a request outside the folder.
+//   node site_test.js SITE_FOLDER ENGINE BROWSER_PROGRAM [SCREENSHOT_DIR]
+// ENGINE: chromium or webkit.
+'use strict';
+const assert = require('assert/strict');
+const fs = require('fs');
+const http = require('http');
+const os = require('os');
+const path = require('path');
+const {
+  kMasses, kResults, kMedium, kWorked, kWorkedResults,
+  sleep, values, poll, started, typeMasses, launch, runChecks,
+} = require('./page_steps.js');
+
+const [siteFolder, engine, program, shots] = process.argv.slice(2);
+if (shots) fs.mkdirSync(shots, { recursive: true });
+
+const kTypes = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
+};
+
+// A plain static server of the folder, as any lab's: what it serves, the
+// browser may keep only after asking again (no-cache). stop() takes it
+// off the network, as when the lab's Wi-Fi is gone.
+async function serve(folder) {
+  const sockets = new Set();
+  const server = http.createServer((request, response) => {
+    const file = decodeURIComponent(new URL(request.url, 'http://x').pathname).slice(1) || 'index.html';
+    server.requests.push(file);
+    const where = path.join(folder, file);
+    if (file.includes('..') || !fs.existsSync(where)) {
+      response.statusCode = 404;
+      response.end();
+      return;
+    }
+    response.setHeader('Content-Type', kTypes[path.extname(file)] || 'application/octet-stream');
+    response.setHeader('Cache-Control', 'no-cache');
+    response.end(fs.readFileSync(where));
+  });
+  server.requests = [];
+  server.on('connection', (socket) => {
+    sockets.add(socket);
+    socket.on('close', () => sockets.delete(socket));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  const stop = () => new Promise((resolve) => {
+    server.close(resolve);
+    sockets.forEach((socket) => socket.destroy());
+  });
+  return { server, url, stop, close: () => (server.listening ? stop() : undefined) };
+}
+
+// Until the worker runs the page's folder (active, not yet in control).
+const workerReady = (page) => poll(page, () => navigator.serviceWorker.getRegistration()
+  .then((r) => !!(r && r.active && r.active.state === 'activated')), 'the worker activated');
+const controller = (page) => page.evaluate(() =>
+  navigator.serviceWorker.controller && new URL(navigator.serviceWorker.controller.scriptURL).pathname);
+const cacheNames = (page) => page.evaluate(() => caches.keys());
+const kCache = (version, url) => new RegExp(`^vellacor ${version}-[0-9a-f]{12} ${url}$`);
+
+// The worked example typed in, and its digits in the boxes.
+async function computes(page) {
+  await typeMasses(page, kWorked);
+  assert.deepEqual(await values(page, kResults), kWorkedResults);
+}
+
+// A phone at the shaker, held upright or sideways, its notch and rounded
+// corners taking 24 px at the top and 20 px at the bottom (upright) or
+// 32 px at each side (sideways).
+const kPhones = [
+  ['upright', { width: 360, height: 740 }, { top: 24, bottom: 20, left: 0, right: 0 }],
+  ['sideways', { width: 740, height: 360 }, { top: 0, bottom: 0, left: 32, right: 32 }],
+];
+
+const phoneChecks = kPhones.map(([name, size, insets]) => [
+  `a phone held ${name} (${size.width} × ${size.height}): clear of the notch, nothing sideways, ` +
+  'the example tapped in', async (page, { url }) => {
+    const session = await page.target().createCDPSession();
+    await session.send('Emulation.setSafeAreaInsetsOverride', { insets });
+    await page.goto(url);
+    await started(page);
+    const layout = await page.evaluate(() => {
+      const shown = [...document.querySelectorAll('#Form1 > *')].filter((e) => e.offsetParent);
+      const rects = shown.map((e) => e.getBoundingClientRect());
+      const form = document.getElementById('Form1').getBoundingClientRect();
+      const body = getComputedStyle(document.body);
+      return {
+        sideways: document.documentElement.scrollWidth - innerWidth,
+        outside: rects.filter((r) => r.left < 0 || r.right > innerWidth).length,
+        small: shown.filter((e) => parseFloat(getComputedStyle(e).fontSize) < 12).length,
+        padding: [body.paddingTop, body.paddingRight, body.paddingBottom, body.paddingLeft],
+        clear: form.top >= parseFloat(body.paddingTop) && form.left >= parseFloat(body.paddingLeft) &&
+          form.right <= innerWidth - parseFloat(body.paddingRight),
+      };
+    });
+    const px = (n) => `${n}px`;
+    assert.deepEqual(layout, { sideways: 0, outside: 0, small: 0, clear: true,
+      padding: [px(insets.top), px(insets.right), px(insets.bottom), px(insets.left)] });
+    for (const [i, mass] of kWorked.entries()) {
+      await page.tap(`#${kMasses[i]}`);
+      await page.keyboard.type(mass);
+    }
+    await page.tap('#Command1');
+    assert.deepEqual(await values(page, ['ss', 'ms', 'cx']), ['40', '2.78125', kMedium]);
+    if (shots) await page.screenshot({ path: path.join(shots, `screenshot-site-${name}.png`) });
+  }, { only: 'chromium', started: false,
+    viewport: { ...size, deviceScaleFactor: 2, isMobile: true, hasTouch: true } }]);
+
+const checks = [
+  ['its manifest read without errors, and nothing stands in the way of installing it',
+    async (page, { url }) => {
+      const session = await page.target().createCDPSession();
+      const manifest = await session.send('Page.getAppManifest');
+      assert.deepEqual([manifest.url, manifest.errors], [`${url}manifest.webmanifest`, []]);
+      const data = JSON.parse(manifest.data);
+      assert.deepEqual([data.name, data.short_name, data.lang, data.start_url, data.scope, data.display,
+        data.theme_color, data.icons.map((i) => `${i.src} ${i.sizes} ${i.purpose}`)],
+      ['Vellacor', 'Vellacor', 'zh-CN', './', './', 'standalone', '#f0f0f0', [
+        'vellacor-192.png 192x192 any', 'vellacor-512.png 512x512 any',
+        'vellacor-maskable-512.png 512x512 maskable']]);
+      assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    }, { only: 'chromium' }],
+  ['its worker keeps the folder, under the version, and takes the page at the reload',
+    async (page, { url, server }) => {
+      await workerReady(page);
+      assert.equal(await controller(page), null);
+      await page.reload();
+      await started(page);
+      assert.equal(await controller(page), '/service-worker.js');
+      const names = await cacheNames(page);
+      assert.equal(names.length, 1);
+      assert.match(names[0], kCache('1\\.00', url));
+      assert.deepEqual(await page.evaluate((name) => caches.open(name).then((c) => c.keys())
+        .then((keys) => keys.map((k) => k.url.slice(location.origin.length)).sort()), names[0]),
+      ['/apple-touch-icon.png', '/index.html', '/manifest.webmanifest', '/vellacor-192.png',
+        '/vellacor-512.png', '/vellacor-maskable-512.png']);
+      await computes(page);
+      assert.ok(server.requests.every((file) => !file.includes('/')), server.requests.join(' '));
+    }, { only: 'chromium' }],
+  ['with the server gone, the page opens and computes the example', async (page, { url, stop }) => {
+    await workerReady(page);
+    await stop();
+    await page.goto(url);
+    await started(page);
+    assert.equal(await controller(page), '/service-worker.js');
+    await computes(page);
+  }, { only: 'chromium' }],
+  ['a new version: the old one to the end of its use, then the new one whole, the old cache gone',
+    async (page, { url, folder, browser }) => {
+      await workerReady(page);
+      await page.reload();
+      await started(page);
+      // The lab copies version 1.01 over the folder.
+      const edit = (file, from, to) => {
+        const where = path.join(folder, file);
+        fs.writeFileSync(where, fs.readFileSync(where, 'utf8').replace(from, to));
+      };
+      edit('service-worker.js', /'1\.00-[0-9a-f]{12}'/, '\'1.01-000000000000\'');
+      edit('index.html', '<title>Vellacor</title>', '<title>Vellacor 1.01</title>');
+      await page.reload();
+      await started(page);
+      await poll(page, () => navigator.serviceWorker.getRegistration().then((r) => !!r.waiting),
+        'the new worker installed');
+      assert.equal(await page.title(), 'Vellacor');
+      await computes(page);
+      // The next start: the app closed, and opened again once the browser
+      // has put the new worker in the old one's place.
+      const ready = await browser.newPage();
+      const session = await ready.target().createCDPSession();
+      const states = {};
+      session.on('ServiceWorker.workerVersionUpdated', ({ versions }) => {
+        for (const version of versions) states[version.versionId] = version.status;
+      });
+      await session.send('ServiceWorker.enable');
+      await page.close();
+      const newest = () => states[Math.max(...Object.keys(states).map(Number))];
+      for (const deadline = Date.now() + 30000; newest() !== 'activated' ||
+        !Object.values(states).includes('redundant');) {
+        if (Date.now() > deadline) throw new Error(`the old worker still in place: ${JSON.stringify(states)}`);
+        await sleep(50);
+      }
+      await ready.goto(url);
+      await started(ready);
+      assert.equal(await ready.title(), 'Vellacor 1.01');
+      assert.deepEqual(await cacheNames(ready), [`vellacor 1.01-000000000000 ${url}`]);
+      await computes(ready);
+      await ready.close();
+    }, { only: 'chromium', copy: true }],
+  ['opened from disk: no worker, no request, and it computes', async (page) => {
+    await computes(page);
+    await sleep(500);
+    // A page from disk may not even ask.
+    assert.equal(await page.evaluate(() => !navigator.serviceWorker ||
+      navigator.serviceWorker.getRegistrations().then((all) => all.length, (e) => e.name)),
+    'SecurityError');
+  }, { only: 'chromium', disk: true }],
+  ...phoneChecks,
+  ['in WebKit, served: it opens and computes; its worker takes the page opened again, offline too',
+    async (page, { url, stop }) => {
+      await computes(page);
+      await workerReady(page);
+      await stop();
+      await page.goto(url);
+      await started(page);
+      assert.equal(await controller(page), '/service-worker.js');
+      await computes(page);
+    }, { only: 'webkit', viewport: { width: 740, height: 500 } }],
+];
+
+async function main() {
+  const browser = await launch(engine, program);
+  const disk = `file://${path.resolve(siteFolder, 'index.html')}`;
+  let served = null;
+  await runChecks(browser, engine, checks, {
+    own: (u) => u === disk || u.startsWith('data:') || (served !== null && u.startsWith(served)),
+    open: async (page, options) => {
+      let folder = siteFolder;
+      if (options.copy) {
+        folder = fs.mkdtempSync(path.join(os.tmpdir(), 'vellacor-site-'));
+        for (const file of fs.readdirSync(siteFolder)) fs.copyFileSync(path.join(siteFolder, file), path.join(folder, file));
+      }
+      const site = await serve(folder);
+      served = options.disk ? null : site.url;
+      if (options.disk) await page.goto(disk);
+      else if (options.started !== false) await page.goto(site.url);
+      return { ...site, folder, browser };
+    },
+  });
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exitCode = 1;
+});
