@@ -6,8 +6,8 @@
 # dist/: the .deb for amd64 and for arm64, the same with Qt 5 for the older
 # desks (built in a Debian 11 chroot, scripts/qt5-debs.sh) with the record
 # of what built them (vellacor-qt5_VERSION.buildinfo), the 64-bit and
-# the 32-bit Windows zip and installer, the page for a browser, and
-# SHA256SUMS. Every time stamp is the last commit's (SOURCE_DATE_EPOCH) and
+# the 32-bit Windows zip and installer, the page for a browser as one
+# file and as a folder for a web server (zipped), and SHA256SUMS. Every time stamp is the last commit's (SOURCE_DATE_EPOCH) and
 # no build path enters the files, so another clone of the same commit,
 # anywhere and at any time, makes the same bytes
 # (scripts/check-reproducible.sh proves it).
@@ -48,5 +48,20 @@ for bits in 64 32; do
 done
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$work/web/CMakeCache.txt")
 cp "$work/web/vellacor.html" "dist/vellacor-$version.html"
+# The folder for a web server, as the folder vellacor/: its files in the
+# order of their names, each with the commit's time and read by all.
+python3 - "$work/web/site" "dist/vellacor-$version-site.zip" <<'EOF'
+import os, sys, time, zipfile
+folder, output = sys.argv[1:]
+stamp = time.gmtime(int(os.environ["SOURCE_DATE_EPOCH"]))[:6]
+with zipfile.ZipFile(output, "w") as archive:
+    for name in sorted(os.listdir(folder)):
+        entry = zipfile.ZipInfo("vellacor/" + name, date_time=stamp)
+        entry.external_attr = 0o100644 << 16
+        entry.create_system = 3
+        entry.compress_type = zipfile.ZIP_DEFLATED
+        with open(os.path.join(folder, name), "rb") as file:
+            archive.writestr(entry, file.read(), compresslevel=9)
+EOF
 (cd dist && sha256sum -- * >SHA256SUMS)
 cat dist/SHA256SUMS
