@@ -245,14 +245,27 @@
     navigator.serviceWorker.register(app.content).catch(function () {});
   }
 
+  // The module's loader comes after this script in the page, so that the
+  // form takes typing while it loads and the module compiles; the module
+  // starts once both are done.
+  function Start() {
+    try {
+      if (typeof Vellacor !== 'function') throw new Error();
+      Whole().then(ForbidEval, Unsupported);
+      KeepOffline();
+    } catch (error) {
+      Unsupported();
+    }
+  }
+
   root.className += ' scripted';
   Wire();
+  unsupported.hidden = true;
   try {
-    if (typeof WebAssembly !== 'object' || typeof Vellacor !== 'function') throw new Error();
-    unsupported.hidden = true;
+    if (typeof WebAssembly !== 'object') throw new Error();
     compiled = WebAssembly.compile(ModuleBytes());
-    Whole().then(ForbidEval, Unsupported);
-    KeepOffline();
+    if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', Start);
+    else Start();
   } catch (error) {
     Unsupported();
   }
