@@ -148,14 +148,17 @@ const checks = [
       await computes(page);
       assert.ok(server.requests.every((file) => !file.includes('/')), server.requests.join(' '));
     }, { only: 'chromium' }],
-  ['with the server gone, the page opens and computes the example', async (page, { url, stop }) => {
-    await workerReady(page);
-    await stop();
-    await page.goto(url);
-    await started(page);
-    assert.equal(await controller(page), '/service-worker.js');
-    await computes(page);
-  }, { only: 'chromium' }],
+  // WebKit too: its worker registers, and takes the page opened again.
+  ['served, it computes; with the server gone, it opens from its worker and computes the example',
+    async (page, { url, stop }) => {
+      await computes(page);
+      await workerReady(page);
+      await stop();
+      await page.goto(url);
+      await started(page);
+      assert.equal(await controller(page), '/service-worker.js');
+      await computes(page);
+    }],
   ['a new version: the old one to the end of its use, then the new one whole, the old cache gone',
     async (page, { url, folder, browser }) => {
       await workerReady(page);
@@ -206,16 +209,6 @@ const checks = [
     'SecurityError');
   }, { only: 'chromium', disk: true }],
   ...phoneChecks,
-  ['in WebKit, served: it opens and computes; its worker takes the page opened again, offline too',
-    async (page, { url, stop }) => {
-      await computes(page);
-      await workerReady(page);
-      await stop();
-      await page.goto(url);
-      await started(page);
-      assert.equal(await controller(page), '/service-worker.js');
-      await computes(page);
-    }, { only: 'webkit', viewport: { width: 740, height: 500 } }],
 ];
 
 async function main() {
