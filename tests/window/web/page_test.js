@@ -14,7 +14,7 @@ const path = require('path');
 
 const {
   kMasses, kResults, kMedium, kWorked, kWorkedResults,
-  sleep, values, focused, message, started, keys, typeMasses, launch, runChecks,
+  sleep, values, focused, message, poll, started, keys, typeMasses, launch, runChecks,
 } = require('./page_steps.js');
 
 const [pageFile, engine, program, shots] = process.argv.slice(2);
@@ -148,6 +148,21 @@ const checks = [
     await keys(page, 'End', 'Tab', ' ');
     assert.deepEqual(await page.$eval('#cx', (e) => [e.scrollLeft, e.selectionEnd]), [0, 0]);
   }],
+  ['typed and pressed before the module runs: nothing shown until it runs, then the table',
+    async (page) => {
+      await typeMasses(page, kWorked);
+      assert.deepEqual(await values(page, ['ss', 'ms']), ['', '']);
+      await page.evaluate(() => { window.startModule(); });
+      await poll(page, () => document.getElementById('ms').value, 'the table');
+      assert.deepEqual(await values(page, kResults), kWorkedResults);
+    }, { setup: () => {
+      // The module held back until the check lets it start.
+      const instantiate = WebAssembly.instantiate;
+      let start;
+      const started = new Promise((resolve) => { start = resolve; });
+      window.startModule = start;
+      WebAssembly.instantiate = (...args) => started.then(() => instantiate.apply(WebAssembly, args));
+    } }],
   ['a 5 million character entry gives the desktop\'s digits, and the next press works', async (page) => {
     await typeMasses(page, kWorked, false);
     await page.$eval('#s475', (e, length) => {
