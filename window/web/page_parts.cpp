@@ -5,7 +5,7 @@
 // places, its texts, the width below which the narrow layout applies, and
 // the served app's manifest and icons.
 
-#include <iostream>
+#include <cstdio>
 #include <string>
 
 #include "window/control_geometry.h"
@@ -28,14 +28,13 @@ std::string IconsJson() {
 
 int main() {
   using window::JsonString;
-  std::cout << "{\"title\":" << JsonString(window::kTitle)
-            << ",\"ok\":" << JsonString(window::kOkCaption)
-            << ",\"couldNotRun\":" << JsonString(window::kCouldNotRunMessage)
-            << ",\"narrowMax\":" << window::kClientPixelWidth - 1
-            << ",\"form\":" << JsonString(window::FormMarkup())
-            << ",\"places\":" << JsonString(window::FormPlaces())
-            << ",\"manifest\":" << JsonString(window::ManifestJson())
-            << ",\"icons\":" << IconsJson()
-            << ",\"appleTouchIcon\":" << JsonString(window::AppleTouchIcon()) << "}\n";
-  return 0;
+  const std::string parts =
+      "{\"title\":" + JsonString(window::kTitle) + ",\"ok\":" + JsonString(window::kOkCaption) +
+      ",\"couldNotRun\":" + JsonString(window::kCouldNotRunMessage) +
+      ",\"narrowMax\":" + std::to_string(window::kClientPixelWidth - 1) +
+      ",\"form\":" + JsonString(window::FormMarkup()) +
+      ",\"places\":" + JsonString(window::FormPlaces()) +
+      ",\"manifest\":" + JsonString(window::ManifestJson()) + ",\"icons\":" + IconsJson() +
+      ",\"appleTouchIcon\":" + JsonString(window::AppleTouchIcon()) + "}\n";
+  return std::fputs(parts.c_str(), stdout) < 0 ? 1 : 0;
 }
