@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Vellacor developers
 # SPDX-License-Identifier: MIT
 # What a Debian package carries besides the program: its copyright file,
-# changelog and read-me in /usr/share/doc/PACKAGE, and a helper that
+# changelog, read-me and the technician's guide in /usr/share/doc/PACKAGE, and a helper that
 # installs a file gzip-compressed (for the changelog and the man page) with
 # no name or time stamped into it, so that two builds give the same bytes.
 include(GNUInstallDirs)
@@ -18,6 +18,7 @@ function(vellacor_install_gzipped source destination)
 endfunction()
 
 set(doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_DEBIAN_PACKAGE_NAME})
+vellacor_guide(${PROJECT_BINARY_DIR}/guide ${PROJECT_SOURCE_DIR}/docs/screenshot.png)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${PROJECT_SOURCE_DIR}/README.md
-  DESTINATION ${doc})
+  ${VELLACOR_GUIDE} DESTINATION ${doc})
 vellacor_install_gzipped(${CMAKE_CURRENT_LIST_DIR}/debian/changelog ${doc})

@@ -23,6 +23,18 @@ deb=(dist/vellacor*.deb)
 lintian --fail-on error,warning --info "${deb[@]}" 2> >(grep -v 'root privileges' >&2)
 echo "lintian ${deb[*]}: no error, no warning"
 tests/packaging/qt5_depends.sh dist/vellacor-qt5_*.deb
+# The technician's guide, with its picture, in every package and zip.
+for one in dist/*.deb dist/*.zip; do
+  case $one in
+    *.deb) listing=$(dpkg-deb -c "$one") ;;
+    *) listing=$(python3 -m zipfile -l "$one") ;;
+  esac
+  for file in guide.html guide.png; do
+    grep -q "/$file " <<<"$listing " ||
+      { echo "check-release: $one carries no $file" >&2; exit 1; }
+  done
+  echo "the guide in $(basename "$one"): $(grep -o '[^ ]*/guide.html' <<<"$listing")"
+done
 # Each document the man page names is in the package that carries it.
 for one in "${deb[@]}"; do
   files=$(mktemp -d)

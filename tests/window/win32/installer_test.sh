@@ -19,18 +19,19 @@ local_app=$("$wine64" cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')
 programs=$("$wine64" cmd /c 'echo %APPDATA%' | tr -d '\r')'\Microsoft\Windows\Start Menu\Programs'
 dir=$(unix "$local_app\\Programs\\Vellacor")
 shortcut=$(unix "$programs\\Vellacor.lnk")
+guide=$(unix "$programs\\Vellacor 使用说明.lnk")
 fail() { echo "installer_test: $*" >&2; exit 1; }
 
 "$wine64" "$setup" /S
 [ -f "$dir/vellacor.exe" ] || fail "no vellacor.exe in $dir"
-for file in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do
+for file in guide.html LICENSE.txt THIRD-PARTY-NOTICES.txt; do
   [ -f "$dir/$file" ] || fail "no $file in $dir"
 done
 carried=$(cmake -E tar tf "$zip" | sed -n 's|^[^/]*/\(.\)|\1|p' | sort)
 installed=$(find "$dir" -mindepth 1 -maxdepth 1 ! -name uninstall.exe -printf '%f\n' | sort)
 [ "$carried" = "$installed" ] ||
   fail "installs other files than the zip carries:"$'\n'"$(diff <(echo "$carried") <(echo "$installed"))"
-[ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut"
+[ -f "$shortcut" ] && [ -f "$guide" ] || fail "no Start-menu shortcuts $shortcut, $guide"
 "$wine64" reg query "$key" /v DisplayName | grep -q Vellacor || fail "not among the installed programs"
 echo "installed into $dir, with its shortcut and uninstall entry"
 
@@ -42,6 +43,6 @@ echo "the installed program started, showed its window and ended when closed"
 "$wine64" "$local_app\\Programs\\Vellacor\\uninstall.exe" /S
 for _ in $(seq 100); do [ -e "$dir" ] || break; sleep 0.2; done
 [ ! -e "$dir" ] || fail "$dir is still there: $(ls -A "$dir")"
-[ ! -e "$shortcut" ] || fail "the shortcut is still there"
+[ ! -e "$shortcut" ] && [ ! -e "$guide" ] || fail "a shortcut is still there"
 ! "$wine64" reg query "$key" >/dev/null 2>&1 || fail "still among the installed programs"
 echo "uninstalled: no folder, no shortcut, no entry left"
