@@ -282,6 +282,30 @@ const checks = [
     const status = tree.find((n) => n.role === 'status');
     assert.match(JSON.stringify(status), /计算完成。细度模数 2.78125，粗细程度：中砂/);
   }, { only: 'chromium' }],
+  ['axe-core: no WCAG 2 A or AA fault, one main landmark, one heading, empty, with the message, '
+    + 'after the example, at the window\'s width and a phone\'s', async (page) => {
+    await page.evaluate(fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
+    const audit = async (state) => {
+      for (const width of [529, 360]) {
+        await page.setViewport({ width, height: 740 });
+        const faults = await page.evaluate(async () => {
+          const rules = window.axe.getRules(['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'])
+            .map((r) => r.ruleId).concat(['landmark-one-main', 'page-has-heading-one', 'region',
+              'landmark-no-duplicate-main', 'landmark-main-is-top-level', 'heading-order']);
+          const { violations } = await window.axe.run(document, { runOnly: { type: 'rule', values: rules } });
+          return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
+        });
+        assert.deepEqual(faults, [], `${state}, ${width} px wide`);
+      }
+    };
+    await audit('empty');
+    await page.click('#Command1');
+    assert.deepEqual(await message(page), ['plain', '信息填写不完整。']);
+    await audit('the message open');
+    await keys(page, 'Enter');
+    await typeMasses(page, kWorked);
+    await audit('after the worked example');
+  }, { only: 'chromium' }],
 ];
 
 async function main() {
