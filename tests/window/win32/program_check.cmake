@@ -5,7 +5,8 @@ cmake_minimum_required(VERSION 3.25)
 # The program as shipped (stripped, as cpack ships it) must run from a USB
 # stick on any Windows of its processor: a GUI program for that processor,
 # with a manifest that names it and that Windows XP accepts, importing only DLLs that every Windows has,
-# under 1 MiB, hardened (ASLR and DEP; high-entropy ASLR where 64-bit), and
+# under 1 MiB, hardened (ASLR with its relocations, DEP, high-entropy ASLR
+# where 64-bit, the stack protector), and
 # carrying its icon and version 1.00.
 #   cmake -DPROGRAM=vellacor.exe -DOBJDUMP=... -DSTRIP=... -DWINDRES=...
 #         -DFORMAT=pei-i386|pei-x86-64 -P program_check.cmake
@@ -41,6 +42,11 @@ message(STATUS "DllCharacteristics: ${flags}")
 if(NOT missing EQUAL 0)
   list(APPEND failed "hardening (DllCharacteristics ${flags}, wants ${hardening})")
 endif()
+# ASLR moves only a program that carries its relocations.
+expect("relocations" "Entry 5 [0-9a-fA-F]+ (0*[1-9a-fA-F][0-9a-fA-F]*) Base Relocation Directory" dump)
+# The stack protector's check, linked in.
+execute_process(COMMAND ${OBJDUMP} -t ${PROGRAM} OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
+expect("stack protector" "(__stack_chk_fail)" symbols)
 file(STRINGS ${shipped} identity REGEX "assemblyIdentity type=\"win32\" name=\"Vellacor\"")
 expect("manifest's processor" "processorArchitecture=\"(${arch})\"" identity)
 # Windows XP refuses a trustInfo in any namespace but asm.v2.
