@@ -73,12 +73,29 @@ async function launch(engine, program) {
     process.exit(ci ? 1 : 77);
   }
   const { browser: kind = 'chrome', oneProcess } = kEngines[engine];
-  return puppeteer.launch({
+  const start = () => puppeteer.launch({
     browser: kind, executablePath: program, headless: true,
     args: kind === 'chrome' ? ['--no-sandbox', '--disable-gpu', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync']
       .concat(oneProcess ? ['--single-process', '--no-zygote'] : []) : [],
   });
+  if (!oneProcess) return start();
+  // Chromium in one process, on a busy machine, now and then never answers
+  // its first request for a page (about one start in ten): one that has
+  // not answered within a minute is started afresh.
+  for (let attempt = 1; ; ++attempt) {
+    const browser = await start();
+    let timer;
+    const page = await Promise.race([browser.newPage(),
+      new Promise((resolve) => { timer = setTimeout(resolve, 60000); })]);
+    clearTimeout(timer);
+    if (page) {
+      await page.close();
+      return browser;
+    }
+    browser.process().kill('SIGKILL');
+    if (attempt === 3) throw new Error(`${engine} gave no page in three starts`);
+  }
 }
 
 // Runs each check [name, check, options] meant for the engine on a page
