@@ -12,12 +12,15 @@
 
 namespace window {
 
-AccessibleNames::AccessibleNames() {
+IAccPropServices* AccessibleNames::Services() {
+  if (started_) return services_;
+  started_ = true;
   com_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
   if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                               IID_IAccPropServices, reinterpret_cast<void**>(&services_)))) {
     services_ = nullptr;
   }
+  return services_;
 }
 
 AccessibleNames::~AccessibleNames() {
@@ -27,7 +30,7 @@ AccessibleNames::~AccessibleNames() {
 }
 
 void AccessibleNames::Set(HWND control, std::string_view name) {
-  if (!services_) return;
+  if (!Services()) return;
   const std::wstring wide = Widen(name);
   if (SUCCEEDED(services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                           PROPID_ACC_NAME, wide.c_str()))) {
@@ -47,7 +50,7 @@ void AccessibleNames::Describe(HWND control, std::string_view text) {
     }
     return;
   }
-  if (services_) {
+  if (Services()) {
     services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                               PROPID_ACC_DESCRIPTION, Widen(text).c_str());
   }

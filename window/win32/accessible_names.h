@@ -17,10 +17,12 @@ namespace window {
 // the label before it, and "4.75" alone would not tell the three rows apart.
 // Where the service is missing the boxes keep those names; nothing fails.
 // The same service carries the button's description, which tells the
-// outcome of a press.
+// outcome of a press. COM and the service start at the first name: once
+// the window is drawn, since they take longer to start than it takes to
+// draw.
 class AccessibleNames {
  public:
-  AccessibleNames();
+  AccessibleNames() = default;
   ~AccessibleNames();
   AccessibleNames(const AccessibleNames&) = delete;
   AccessibleNames& operator=(const AccessibleNames&) = delete;
@@ -34,6 +36,9 @@ class AccessibleNames {
   void Clear();
 
  private:
+  IAccPropServices* Services();
+
+  bool started_ = false;
   bool com_ = false;  // this object initialised COM on the thread
   IAccPropServices* services_ = nullptr;
   std::vector<HWND> named_;

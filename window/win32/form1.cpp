@@ -120,7 +120,6 @@ void Form1::Build(std::size_t index) {
   if (spec.kind != kTextBox) return;
   SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no limit but the system's
   boxes_[grading::Index(BoxField(spec))] = control;
-  names_.Set(control, spec.accessible_name);
 }
 
 // Every control where the table puts it at `dpi`, in the font for `dpi`.
@@ -143,8 +142,15 @@ void Form1::Load() {
   focus_ = Box(kFirstFocus);
 }
 
+// The window drawn first; then each box's name for the screen reader,
+// which asks for it once the focus moves into the window.
 void Form1::Show(int show_command) {
   ShowWindow(hwnd_, show_command);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (std::size_t index = 0; index < kControls.size(); ++index) {
+    if (kControls[index].kind == kTextBox)
+      names_.Set(controls_[index], kControls[index].accessible_name);
+  }
   SetFocus(focus_);
 }
 
