@@ -31,7 +31,7 @@ carried=$(cmake -E tar tf "$zip" | sed -n 's|^[^/]*/\(.\)|\1|p' | sort)
 installed=$(find "$dir" -mindepth 1 -maxdepth 1 ! -name uninstall.exe -printf '%f\n' | sort)
 [ "$carried" = "$installed" ] ||
   fail "installs other files than the zip carries:"$'\n'"$(diff <(echo "$carried") <(echo "$installed"))"
-[ -f "$shortcut" ] && [ -f "$guide" ] || fail "no Start-menu shortcuts $shortcut, $guide"
+for link in "$shortcut" "$guide"; do [ -f "$link" ] || fail "no Start-menu shortcut $link"; done
 "$wine64" reg query "$key" /v DisplayName | grep -q Vellacor || fail "not among the installed programs"
 echo "installed into $dir, with its shortcut and uninstall entry"
 
@@ -43,6 +43,6 @@ echo "the installed program started, showed its window and ended when closed"
 "$wine64" "$local_app\\Programs\\Vellacor\\uninstall.exe" /S
 for _ in $(seq 100); do [ -e "$dir" ] || break; sleep 0.2; done
 [ ! -e "$dir" ] || fail "$dir is still there: $(ls -A "$dir")"
-[ ! -e "$shortcut" ] && [ ! -e "$guide" ] || fail "a shortcut is still there"
+for link in "$shortcut" "$guide"; do [ ! -e "$link" ] || fail "the shortcut $link is still there"; done
 ! "$wine64" reg query "$key" >/dev/null 2>&1 || fail "still among the installed programs"
 echo "uninstalled: no folder, no shortcut, no entry left"
