@@ -162,7 +162,7 @@ const checks = [
       const started = new Promise((resolve) => { start = resolve; });
       window.startModule = start;
       WebAssembly.instantiate = (...args) => started.then(() => instantiate.apply(WebAssembly, args));
-    } }],
+    }, started: 'form' }],
   ['a 5 million character entry gives the desktop\'s digits, and the next press works', async (page) => {
     await typeMasses(page, kWorked, false);
     await page.$eval('#s475', (e, length) => {

@@ -59,19 +59,43 @@ class Page {
     this.mouse = { click: (x, y) => this.pointer(x, y) };
   }
 
+  // WebKitWebDriver may answer an action before the page has handled its
+  // events (on a busy machine, a Tab then read the old focus): the page
+  // counts the key and button releases it has seen, and the action ends
+  // when the count reaches what was sent.
+  async handled(kind, send, releases) {
+    const seen = () => this.evaluate((k) => {
+      if (!window.vellacorSeen) {
+        window.vellacorSeen = { keyup: 0, mouseup: 0 };
+        for (const type of ['keyup', 'mouseup']) {
+          window.addEventListener(type, () => { window.vellacorSeen[type] += 1; }, true);
+        }
+      }
+      return window.vellacorSeen[k];
+    }, kind);
+    const until = (await seen()) + releases;
+    await send();
+    for (const deadline = Date.now() + 30000; (await seen()) < until;) {
+      if (Date.now() > deadline) throw new Error(`the page did not see the ${kind} within 30 s`);
+      await new Promise((resolve) => setTimeout(resolve, 20));
+    }
+  }
+
   // Keys in one action, pressed while the held ones (Shift) are down.
   keys(steps) {
     const actions = this.held.map((value) => ({ type: 'keyDown', value }))
       .concat(steps.map(([type, value]) => ({ type, value })),
         this.held.map((value) => ({ type: 'keyUp', value })));
-    return this.send('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
+    return this.handled('keyup', () => this.send('POST', '/actions',
+      { actions: [{ type: 'key', id: 'keyboard', actions }] }),
+    actions.filter((a) => a.type === 'keyUp').length);
   }
 
   pointer(x, y) {
-    return this.send('POST', '/actions', { actions: [{ type: 'pointer', id: 'mouse',
-      parameters: { pointerType: 'mouse' }, actions: [
+    return this.handled('mouseup', () => this.send('POST', '/actions', { actions: [{ type: 'pointer',
+      id: 'mouse', parameters: { pointerType: 'mouse' }, actions: [
         { type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport' },
-        { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }] }] });
+        { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }] }] }), 1);
   }
 
   on() {}
@@ -92,7 +116,8 @@ class Page {
   focus(selector) { return this.$eval(selector, (e) => e.focus()); }
   async click(selector) {
     const element = await this.send('POST', '/element', { using: 'css selector', value: selector });
-    await this.send('POST', `/element/${Object.values(element)[0]}/click`, {});
+    await this.handled('mouseup',
+      () => this.send('POST', `/element/${Object.values(element)[0]}/click`, {}), 1);
   }
   tap(selector) { return this.click(selector); }
   // MiniBrowser's window is at least 447 px wide.
