@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/window/scenarios.h"
 #include "window/win32/scaling.h"
 #include "window/win32/wide_text.h"
 
@@ -21,10 +22,9 @@ namespace {
 
 // A message box as it was while open, with the boxes' texts at that moment.
 struct Seen {
-  std::string title, text, button;
+  std::string title, text;
   int buttons = 0;
   bool icon = false;
-  std::string ss, ms, cx;
 };
 
 // Reads and dismisses every message box the window thread opens, so that a
@@ -33,7 +33,7 @@ struct Seen {
 // thread model, which every Windows back to XP runs) has no std::thread.
 class ModalWatch {
  public:
-  ModalWatch(DWORD thread, const Form1& form) : thread_(thread), form_(form) {
+  explicit ModalWatch(DWORD thread) : thread_(thread) {
     InitializeCriticalSection(&lock_);
     worker_ = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
   }
@@ -96,10 +96,6 @@ class ModalWatch {
         seen.icon = true;
       }
     }
-    if (button) seen.button = window::WindowTextUtf8(button);
-    seen.ss = window::WindowTextUtf8(form_.Box(Field::ss));
-    seen.ms = window::WindowTextUtf8(form_.Box(Field::ms));
-    seen.cx = window::WindowTextUtf8(form_.Box(Field::cx));
     EnterCriticalSection(&lock_);
     seen_.push_back(seen);
     LeaveCriticalSection(&lock_);
@@ -109,7 +105,6 @@ class ModalWatch {
   }
 
   const DWORD thread_;
-  const Form1& form_;
   volatile LONG stop_ = 0;
   CRITICAL_SECTION lock_;
   std::vector<Seen> seen_;
@@ -123,7 +118,7 @@ class Win32Form1 : public testing::Test {
     ASSERT_TRUE(form_->IsOpen());
     form_->Show(SW_SHOWNORMAL);
     Pump();
-    watch_ = std::make_unique<ModalWatch>(GetCurrentThreadId(), *form_);
+    watch_ = std::make_unique<ModalWatch>(GetCurrentThreadId());
   }
 
   void TearDown() override {
@@ -161,10 +156,12 @@ class Win32Form1 : public testing::Test {
     SendMessageW(box, WM_CHAR, VK_BACK, 1);
     for (wchar_t c : text) SendMessageW(box, WM_CHAR, c, 1);
   }
-  void TypeMasses(const std::array<std::wstring_view, 6>& masses) {
-    const Field inputs[] = {Field::s475, Field::s236, Field::s118,
-                            Field::s06,  Field::s03,  Field::s015};
-    for (std::size_t i = 0; i < masses.size(); ++i) Type(Box(inputs[i]), masses[i]);
+  // A list of the table's, box by box into the masses.
+  void Type(const char* masses) {
+    const std::vector<std::string> boxes = scenarios::Words(scenarios::kMassBoxes);
+    const std::vector<std::string> typed = scenarios::Words(masses);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+      Type(Control(boxes[i]), window::Widen(typed.at(i)));
   }
 
   // A key pressed where the focus is, with Shift or Ctrl held if asked.
@@ -306,32 +303,11 @@ TEST_F(Win32Form1, CaptionsShowWhole) {
   }
 }
 
-TEST_F(Win32Form1, CalculatesWhatIsTyped) {
-  TypeMasses({L"12.3", L"45.6", L"78.9", L"101.1", L"122.2", L"99.9"});
-  Press();
-  const std::pair<Field, const char*> shown[] = {
-      {Field::ss, "40.00001"},
-      {Field::sb475, "2.46"},
-      {Field::sb015, "19.98"},
-      {Field::lsb236, "11.58"},
-      {Field::lsb015, "92"},
-      {Field::ms, "2.442485"},
-      {Field::cx, "中砂，平均粒径为o．5—0．35mm"},
-      {Field::s015, "99.9"},
-  };
-  for (auto [field, text] : shown) EXPECT_EQ(Text(Box(field)), text) << FieldName(field);
-  // Found by their ids, as another program or a screen reader finds them.
-  EXPECT_EQ(Text(Control("ms")), "2.442485");
-  EXPECT_EQ(Text(Control("cx")), "中砂，平均粒径为o．5—0．35mm");
-  EXPECT_EQ(LOWORD(SendMessageW(Box(Field::cx), EM_GETSEL, 0, 0)), 0) << "its beginning in view";
-  EXPECT_TRUE(watch_->Take().empty());
-}
-
 // Tabbing through a box scrolls it to its end; a press by keyboard passes
 // the class box on its way to the button. Each result shows its beginning
 // after every press, changed or not, error or not.
 TEST_F(Win32Form1, ResultsShowTheirBeginningAfterEveryPress) {
-  TypeMasses({L"20", L"80", L"100", L"100", L"75", L"85"});
+  Type(scenarios::kWorked);
   SetFocus(form_->Command1());
   Key(VK_SPACE);
   EXPECT_EQ(Shown(Box(Field::cx)), "中砂");
@@ -359,29 +335,75 @@ void CALLBACK OnDescriptionChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, 
   if (object == OBJID_CLIENT && child == CHILDID_SELF) described.push_back(hwnd);
 }
 
-// A press that fills the table tells a screen reader its outcome once, as
-// the focused button's new description; one that ends in a message does
-// not (the message box speaks).
-TEST_F(Win32Form1, TellsAScreenReaderTheOutcomeOfAPress) {
+class Win32Presses : public Win32Form1, public testing::WithParamInterface<scenarios::Scenario> {};
+
+// The row typed and pressed by keyboard: its message read while open, then
+// the boxes, the focus and the selection. A press that fills the table
+// tells a screen reader its outcome once, as the focused button's new
+// description; one that ends in a message does not (the message speaks).
+TEST_P(Win32Presses, ShowWhatTheScenarioSays) {
+  const scenarios::Scenario& row = GetParam();
+  if (*row.before) {
+    Type(row.before);
+    Press();
+    watch_->Take();
+  }
+  Type(row.masses);
   HWINEVENTHOOK hook =
       SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
                       OnDescriptionChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
   ASSERT_TRUE(hook);
   described.clear();
-  TypeMasses({L"20", L"80", L"100", L"100", L"75", L"85"});
   SetFocus(form_->Command1());
   Key(VK_SPACE);
   Pump();
-  EXPECT_EQ(described, std::vector<HWND>{form_->Command1()});
-  EXPECT_EQ(GetFocus(), form_->Command1()) << "the focus is not moved";
-  described.clear();
-  Type(Box(Field::s236), L"");
-  SetFocus(form_->Command1());
-  Key(VK_SPACE);
-  Pump();
-  EXPECT_EQ(watch_->Take().size(), 1u);
-  EXPECT_TRUE(described.empty());
   UnhookWinEvent(hook);
+  const std::vector<Seen> seen = watch_->Take();
+  const std::string notice = row.notice;
+  ASSERT_EQ(seen.size(), notice.empty() ? 0u : 1u);
+  if (!seen.empty()) {
+    EXPECT_EQ(seen[0].title, "Vellacor");
+    EXPECT_EQ(seen[0].text, row.message);
+    EXPECT_EQ(seen[0].icon, notice == "warning");
+    EXPECT_EQ(seen[0].buttons, 1);
+  }
+  const std::vector<std::string> boxes = scenarios::Words(scenarios::kResultBoxes);
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    EXPECT_EQ(Text(Control(boxes[i])), scenarios::Shown(row)[i]) << boxes[i];
+    EXPECT_EQ(LOWORD(SendMessageW(Control(boxes[i]), EM_GETSEL, 0, 0)), 0)
+        << "its beginning in view";
+  }
+  EXPECT_EQ(NameOf(GetFocus()), *row.select ? row.select : "Command1");
+  DWORD from = 1, to = 0;
+  SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+               reinterpret_cast<LPARAM>(&to));
+  if (*row.select) {
+    EXPECT_EQ(from, 0u);
+    EXPECT_EQ(to, window::Widen(Text(GetFocus())).size()) << "the whole entry selected";
+  }
+  EXPECT_EQ(described, *row.heard ? std::vector<HWND>{form_->Command1()} : std::vector<HWND>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Win32Presses, testing::ValuesIn(scenarios::kScenarios),
+                         [](const testing::TestParamInfo<scenarios::Scenario>& info) {
+                           return std::string(info.param.name);
+                         });
+
+// Tab visits each stop in turn, and back to the first, and Shift+Tab goes
+// back; a box the user may not type into takes no typing.
+TEST_F(Win32Form1, TabStopsAndReadOnlyBoxes) {
+  for (const scenarios::Stop& stop : scenarios::kTabStops) {
+    EXPECT_EQ(NameOf(GetFocus()), stop.name);
+    if (std::string_view(stop.name) != "Command1") {
+      Type(Control(stop.name), L"12");
+      EXPECT_EQ(Text(Control(stop.name)).empty(), stop.read_only) << stop.name;
+      Type(Control(stop.name), L"");
+    }
+    Key(VK_TAB);
+  }
+  EXPECT_EQ(NameOf(GetFocus()), scenarios::kTabStops[0].name);
+  Key(VK_TAB, VK_SHIFT);
+  EXPECT_EQ(NameOf(GetFocus()), std::rbegin(scenarios::kTabStops)->name);
 }
 
 TEST_F(Win32Form1, SheetGetsWhatTheBoxesHold) {
@@ -400,66 +422,8 @@ TEST_F(Win32Form1, SheetGetsWhatTheBoxesHold) {
   EXPECT_EQ(form_->Sheet().Text(Field::ss), "7");
 }
 
-TEST_F(Win32Form1, EmptyInputShowsTheIncompleteMessage) {
-  SetFocus(form_->Command1());
-  Key(VK_SPACE);
-  const std::vector<Seen> seen = watch_->Take();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].title, "Vellacor");
-  EXPECT_EQ(seen[0].text, "信息填写不完整。");
-  EXPECT_FALSE(seen[0].icon);
-  EXPECT_EQ(seen[0].buttons, 1);
-  for (Field field : grading::kAllFields) EXPECT_EQ(Text(Box(field)), "") << FieldName(field);
-  EXPECT_EQ(GetFocus(), form_->Command1()) << "the focus is not moved";
-}
-
-TEST_F(Win32Form1, ConversionErrorNamesTheBoxAndSelectsIt) {
-  TypeMasses({L"20", L"8o", L"100", L"100", L"75", L"85"});
-  Press();
-  const std::vector<Seen> seen = watch_->Take();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_TRUE(seen[0].icon);
-  EXPECT_EQ(seen[0].text, "“筛余量 2.36”中的内容不是数字，请改正后再计算。");
-  EXPECT_EQ(GetFocus(), Box(Field::s236));
-  DWORD from = 1, to = 0;
-  SendMessageW(Box(Field::s236), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
-               reinterpret_cast<LPARAM>(&to));
-  EXPECT_EQ(from, 0u);
-  EXPECT_EQ(to, 2u) << "the whole of \"8o\" selected";
-  EXPECT_EQ(Text(Box(Field::ss)), "");
-}
-
-TEST_F(Win32Form1, DivisionByZeroKeepsTheLastModulusShown) {
-  const std::string coarse = "粗砂，平均粒径为o．5mm以上";
-  TypeMasses({L"25", L"125", L"125", L"100", L"75", L"45"});
-  Press();
-  ASSERT_EQ(Text(Box(Field::cx)), coarse);
-  TypeMasses({L"500", L"10", L"0", L"0", L"0", L"0"});
-  Press();
-  const std::vector<Seen> seen = watch_->Take();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_TRUE(seen[0].icon);
-  EXPECT_EQ(seen[0].text,
-            "无法计算“细度模数”：4.75 筛的累计筛余百分为 100，即全部试样都留在 4.75 筛上，"
-            "这样的砂没有细度模数。请检查筛余量后再计算。");
-  EXPECT_EQ(seen[0].ss, "-10") << "the new table beside the old modulus";
-  EXPECT_EQ(seen[0].ms, "3.410526");
-  EXPECT_EQ(seen[0].cx, coarse);
-  EXPECT_EQ(Text(Box(Field::lsb015)), "102");
-}
-
-TEST_F(Win32Form1, ReadOnlyBoxesRefuseTyping) {
-  for (Field field : grading::kAllFields) {
-    HWND box = Box(field);
-    if (!(GetWindowLongW(box, GWL_STYLE) & ES_READONLY)) continue;
-    Type(box, L"12");
-    EXPECT_EQ(Text(box), "") << FieldName(field);
-    EXPECT_EQ(form_->Sheet().Text(field), "");
-  }
-}
-
 TEST_F(Win32Form1, EnterAndEscCalculateOnlyOnTheButton) {
-  TypeMasses({L"20", L"80", L"100", L"100", L"75", L"85"});
+  Type(scenarios::kWorked);
   Key(VK_RETURN);
   Key(VK_ESCAPE);
   EXPECT_EQ(Text(Box(Field::ms)), "");
@@ -468,19 +432,6 @@ TEST_F(Win32Form1, EnterAndEscCalculateOnlyOnTheButton) {
   Key(VK_RETURN);
   EXPECT_EQ(Text(Box(Field::ms)), "2.78125");
   EXPECT_TRUE(watch_->Take().empty());
-}
-
-TEST_F(Win32Form1, TabFollowsTheTabIndexBothWays) {
-  const char* order[] = {"s236",   "s118",     "s06",    "s03",   "s015",  "ms",
-                         "cx",     "Command1", "sb015",  "sb03",  "sb06",  "sb118",
-                         "sb236",  "sb475",    "lsb015", "lsb03", "lsb06", "lsb118",
-                         "lsb236", "lsb475",   "ss",     "s475"};
-  for (const char* next : order) {
-    Key(VK_TAB);
-    EXPECT_EQ(NameOf(GetFocus()), next);
-  }
-  Key(VK_TAB, VK_SHIFT);
-  EXPECT_EQ(NameOf(GetFocus()), "ss");
 }
 
 TEST_F(Win32Form1, CtrlASelectsTheWholeBox) {
