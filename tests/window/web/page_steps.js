@@ -20,13 +20,13 @@ const kEngines = {
   webkit: { client: './webdriver_client.js', browser: 'webkit', noPreload: true },
 };
 
-const kMasses = ['s475', 's236', 's118', 's06', 's03', 's015'];
-const kResults = ['ss', 'sb475', 'sb236', 'sb118', 'sb06', 'sb03', 'sb015',
-  'lsb475', 'lsb236', 'lsb118', 'lsb06', 'lsb03', 'lsb015', 'ms', 'cx'];
-const kMedium = '中砂，平均粒径为o．5—0．35mm';
-const kWorked = ['20', '80', '100', '100', '75', '85'];
-const kWorkedResults = ['40', '4', '16', '20', '20', '15', '17', '4', '20', '40', '60', '75', '92',
-  '2.78125', kMedium];
+// The windows' table of scenarios, as the build writes it.
+const kTable = JSON.parse(fs.readFileSync(process.env.VELLACOR_SCENARIOS, 'utf8'));
+const kMasses = kTable.massBoxes;
+const kResults = kTable.resultBoxes;
+const kWorkedRow = kTable.scenarios.find((row) => row.name === 'Worked');
+const kWorked = kWorkedRow.masses;
+const kWorkedResults = kWorkedRow.shown;
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const values = (page, names) =>
@@ -151,6 +151,6 @@ async function runChecks(browser, engine, checks, { open, own }) {
 }
 
 module.exports = {
-  kMasses, kResults, kMedium, kWorked, kWorkedResults,
+  kTable, kMasses, kResults, kWorked, kWorkedResults,
   sleep, values, focused, message, poll, started, keys, typeMasses, launch, runChecks,
 };
