@@ -18,8 +18,9 @@ for size in 192 512; do
   convert -background none -density 1536 vellacor.svg -resize "${size}x${size}" \
     -strip -depth 8 "vellacor-$size.png"
 done
+grey=$(sed -n 's/.*kWindowColour = "\(#[0-9a-f]*\)".*/\1/p' ../web/form_markup.h)
 on_grey() { # SIZE DRAWN FILE
-  convert -background '#f0f0f0' -density 1536 vellacor.svg -resize "$2x$2" -gravity center \
+  convert -background "$grey" -density 1536 vellacor.svg -resize "$2x$2" -gravity center \
     -extent "$1x$1" -flatten -strip -depth 8 -define png:color-type=2 "$3"
 }
 on_grey 512 432 vellacor-maskable-512.png

@@ -110,9 +110,9 @@ std::string FormMarkup() {
 }
 
 std::string FormPlaces() {
-  std::string places = "html{font-family:" + CssFontFamilies() +
-                       ";background:" + std::string(kWindowColour) +
-                       "}\n.form{--width:" + Pixels(kClientPixelWidth) +
+  std::string places = "html{--window:" + std::string(kWindowColour) +
+                       ";font-family:" + CssFontFamilies() +
+                       ";background:var(--window)}\n.form{--width:" + Pixels(kClientPixelWidth) +
                        ";--height:" + Pixels(kClientPixelHeight) + "}\n";
   for (std::size_t i = 0; i < kControls.size(); ++i) places += ControlPlace(i);
   return places;

@@ -117,6 +117,10 @@ const phoneChecks = kPhones.map(([name, size, insets]) => [
   }, { only: 'chromium', started: false,
     viewport: { ...size, deviceScaleFactor: 2, isMobile: true, hasTouch: true } }]);
 
+// The window's grey, as the page shows it, in the manifest's form.
+const windowColour = (page) => page.evaluate(() => `#${getComputedStyle(document.documentElement)
+  .backgroundColor.match(/\d+/g).map((n) => Number(n).toString(16).padStart(2, '0')).join('')}`);
+
 const checks = [
   ['its manifest read without errors, and nothing stands in the way of installing it',
     async (page, { url }) => {
@@ -126,7 +130,7 @@ const checks = [
       const data = JSON.parse(manifest.data);
       assert.deepEqual([data.name, data.short_name, data.lang, data.start_url, data.scope, data.display,
         data.theme_color, data.icons.map((i) => `${i.src} ${i.sizes} ${i.purpose}`)],
-      ['Vellacor', 'Vellacor', 'zh-CN', './', './', 'standalone', '#f0f0f0', [
+      ['Vellacor', 'Vellacor', 'zh-CN', './', './', 'standalone', await windowColour(page), [
         'vellacor-192.png 192x192 any', 'vellacor-512.png 512x512 any',
         'vellacor-maskable-512.png 512x512 maskable']]);
       assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
@@ -140,7 +144,7 @@ const checks = [
       assert.equal(await controller(page), '/service-worker.js');
       const names = await cacheNames(page);
       assert.equal(names.length, 1);
-      assert.match(names[0], kCache('1\\.00', url));
+      assert.match(names[0], kCache(process.env.VELLACOR_VERSION.replace('.', '\\.'), url));
       assert.deepEqual(await page.evaluate((name) => caches.open(name).then((c) => c.keys())
         .then((keys) => keys.map((k) => k.url.slice(location.origin.length)).sort()), names[0]),
       ['/apple-touch-icon.png', '/index.html', '/manifest.webmanifest', '/vellacor-192.png',
