@@ -11,6 +11,7 @@ presents live regions and other messages only with speech on: a test that
 listens for those starts Orca with speech on (there is no sound device;
 nothing is heard)."""
 
+import json
 import os
 import re
 import select
@@ -160,6 +161,20 @@ class Orca:
             stdout=self.out, stderr=subprocess.STDOUT)
         self.seen = 0
 
+    def ready(self, timeout=60.0):
+        """Waits until Orca listens to the desktop: its last step at start
+        is to run the registry's event loop, and it logs that it does."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            try:
+                with open(self.log, encoding="utf-8", errors="replace") as log:
+                    if "ORCA: Starting registry" in log.read():
+                        return
+            except FileNotFoundError:
+                pass
+            time.sleep(0.1)
+        raise SystemExit(f"orca: not ready after {timeout:.0f} s")
+
     def utterances(self):
         try:
             with open(self.log, encoding="utf-8", errors="replace") as log:
@@ -197,7 +212,6 @@ def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
 
 
-
 def desktop():
     """The accessibility bus, its registry and a window manager, started in
     the session; Orca comes after them."""
@@ -227,6 +241,11 @@ class Steps:
         if not ok:
             self.failures.append(what)
 
+    def heard_name(self, title, name, timeout=STEP_TIMEOUT):
+        """A step after which the stop's whole name must be heard."""
+        said = self(title, heard(name), timeout)
+        self.check(any(name in s for s in said), f"{title}: {name} not heard by its name")
+
     def report(self, name, transcript):
         """Writes the report the outer process prints; 1 where a step failed."""
         lines = []
@@ -243,6 +262,84 @@ class Steps:
 
 def heard(text):
     return lambda said: any(text in s for s in said)
+
+
+def scenarios():
+    """The windows' table of scenarios, as the build writes it."""
+    with open(os.environ["VELLACOR_SCENARIOS"], encoding="utf-8") as table:
+        return json.load(table)
+
+
+def hear_rows(step, results, read_only_word):
+    """Every row of the table marked for the ear, over the window whose
+    focus is in the first mass: each mass typed over the box's text (Tab
+    selects it) and every stop from there to the button heard by its name;
+    a press by Space, whose outcome is heard once, and again at a second
+    press; or the message heard, and closed by Enter. After the first row
+    that calculates, the first results in tab order, each heard by its name
+    and its whole value (and as read-only where read_only_word)."""
+    table = scenarios()
+    stops = [stop["name"] for stop in table["tabStops"]]
+    named = {stop["name"]: stop["heard"] for stop in table["tabStops"]}
+    here = stops[0]
+    for row in (r for r in table["scenarios"] if r["ear"]):
+        for masses in filter(None, (row["before"], row["masses"])):
+            if here != stops[0]:
+                key(*(["shift+Tab"] * stops.index(here)))
+                step("back to the first mass", heard(named[stops[0]]))
+            for i, mass in enumerate(masses):
+                type_text(mass) if mass else key("BackSpace")
+                key("Tab")
+                step.heard_name(f"{row['name']}: type {mass or 'nothing'}, Tab", named[stops[i + 1]])
+            for stop in stops[len(masses) + 1:stops.index("Command1") + 1]:
+                key("Tab")
+                step.heard_name("Tab to " + named[stop], named[stop])
+            here = "Command1"
+            if masses is row["before"]:
+                key("space")
+                step(row["name"] + ": the press before", lambda said: len(said) > 0, 8)
+        here = hear_outcome(step, row, named)
+        if results and not row["notice"]:
+            for stop in stops[stops.index(here) + 1:][:results]:
+                key("Tab")
+                hear_value(step, named[stop], row["shown"][table["resultBoxes"].index(stop)],
+                           read_only_word)
+                here = stop
+            results = 0
+
+
+def hear_outcome(step, row, named):
+    """The press of a row, and where the focus is after it."""
+    check = step.check
+    expected = row["heard"] or row["message"]
+    for press in ("press", "press again") if row["heard"] else ("press",):
+        key("space")
+        said = step(f"{row['name']}: {press}", heard(expected), 8)
+        outcome = [s for s in said if expected in s]
+        check(len(outcome) == 1 if row["heard"] else len(outcome) > 0,
+              f"{row['name']}: {press}: {expected} is not heard {'exactly ' if row['heard'] else ''}once: {said}")
+    if not row["notice"]:
+        return "Command1"
+    check(any("Vellacor" in s for s in said) and any("确定" in s for s in said),
+          f"{row['name']}: the message box is not heard with its title and its OK button: {said}")
+    key("Return")
+    back = row["select"] or "Command1"
+    step(row["name"] + ": close the message", heard(named[back]))
+    return back
+
+
+def hear_value(step, name, value, read_only_word):
+    """A result box reached by Tab: its name and its whole value heard, no
+    selected copy cut short, read-only where that word is heard."""
+    check = step.check
+    said = step(f"Tab to {name} ({value})", heard(name))
+    check(any(name in s for s in said), f"{name}: not heard by its name")
+    check(any(re.search(rf"(^|\s){re.escape(value)}(\s|$)", s) for s in said),
+          f"{name}: the value {value} is not heard")
+    selected = [s for s in said if "已选中" in s]
+    check(all(value in s for s in selected), f"{name}: a selected copy of {value} is cut short: {selected}")
+    if read_only_word:
+        check(any(name in s and "只读" in s for s in said), f"{name}: not heard as read-only")
 
 
 def stop(orca, started):
