@@ -4,7 +4,7 @@
 #
 # The files to hand out, judged by their own ecosystems' checkers: every
 # file of the tree licensed (reuse lint), the menu entry and the software
-# centres' metainfo valid, the .debs in dist/ (make dist) passing lintian
+# centres' metainfo valid (as each .deb carries it), the .debs in dist/ (make dist) passing lintian
 # with no error and no warning, and the Qt 5 ones asking no more than the
 # oldest desks have. Each checker's output is shown.
 #   scripts/check-release.sh
@@ -16,7 +16,6 @@ reuse lint --quiet
 echo "reuse lint: compliant"
 desktop-file-validate window/qt/org.vellacor.Vellacor.desktop
 echo "desktop-file-validate: valid"
-appstreamcli validate --no-net window/qt/org.vellacor.Vellacor.metainfo.xml
 deb=(dist/vellacor*.deb)
 
 # hardened PROGRAM PACKAGE: the program hardened as Debian's own are, by
@@ -73,6 +72,7 @@ for one in "${deb[@]}"; do
   dpkg-deb -x "$one" "$files"
   named=$(gzip -dc "$files/usr/share/man/man1/vellacor.1.gz" | grep -o '/usr/share/doc/[^ )]*' || true)
   hardened "$files/usr/bin/vellacor" "$one"
+  appstreamcli validate --no-net "$files/usr/share/metainfo/org.vellacor.Vellacor.metainfo.xml"
   [ -n "$named" ] || { echo "check-release: $one: the man page names no document" >&2; exit 1; }
   for path in $named; do
     [ -f "$files$path" ] || { echo "check-release: $one: the man page names $path, not in it" >&2; exit 1; }

@@ -21,7 +21,7 @@ package() {
   mkdir -p "$tree/DEBIAN"
   {
     echo "Package: vellacor-qt5"
-    echo "Version: 1.00"
+    echo "Version: 0"
     echo "Architecture: amd64"
     echo "Maintainer: Vellacor developers <dev@vellacor.invalid>"
     [ -z "$2" ] || echo "Depends: $2"

@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
 #endif
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vellacor"));
-  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QApplication::setApplicationVersion(QStringLiteral(VELLACOR_VERSION));
   // So that desktops match the window to its menu entry and software-centre
   // listing, which carry this id.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vellacor.Vellacor"));

@@ -7,9 +7,9 @@ cmake_minimum_required(VERSION 3.25)
 # with a manifest that names it and that Windows XP accepts, importing only DLLs that every Windows has,
 # under 1 MiB, hardened (ASLR with its relocations, DEP, high-entropy ASLR
 # where 64-bit, the stack protector), and
-# carrying its icon and version 1.00.
+# carrying its icon and the project's version.
 #   cmake -DPROGRAM=vellacor.exe -DOBJDUMP=... -DSTRIP=... -DWINDRES=...
-#         -DFORMAT=pei-i386|pei-x86-64 -P program_check.cmake
+#         -DFORMAT=pei-i386|pei-x86-64 -DVERSION=x.yy -P program_check.cmake
 set(allowed ADVAPI32 COMCTL32 GDI32 KERNEL32 MSVCRT OLE32 OLEACC OLEAUT32 SHELL32 USER32)
 set(shipped ${PROGRAM}.shipped)
 execute_process(COMMAND ${STRIP} -o ${shipped} ${PROGRAM} COMMAND_ERROR_IS_FATAL ANY)
@@ -53,7 +53,8 @@ expect("manifest's processor" "processorArchitecture=\"(${arch})\"" identity)
 file(STRINGS ${shipped} trust REGEX "<trustInfo ")
 expect("manifest's trustInfo" "<trustInfo xmlns=\"(urn:schemas-microsoft-com:asm.v2)\"" trust)
 expect("icon" "[0-9]+ 14 /\\* (RT_GROUP_ICON) \\*/" resources)
-expect("version" "VALUE \"ProductVersion\", \"(1\\.00)\"" resources)
+string(REPLACE "." "\\." version "${VERSION}")
+expect("version" "VALUE \"ProductVersion\", \"(${version})\"" resources)
 
 string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
 foreach(line IN LISTS imports)
