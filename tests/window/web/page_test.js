@@ -62,6 +62,9 @@ async function typeRow(page, masses) {
       if (c < '\x80') await page.keyboard.type(c);
       else await page.$eval(`#${kMasses[i]}`, (e, text) => document.execCommand('insertText', false, text), c);
     }
+    // Typed, not yet pressed: a key lost on the way fails here, by name.
+    await poll(page, (id, text) => document.getElementById(id).value === text,
+      `${kMasses[i]} showing "${mass}" as typed`, kMasses[i], mass);
   }
 }
 
