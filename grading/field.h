@@ -10,16 +10,27 @@
 
 namespace grading {
 
-// The 21 fields of the sheet, in the order Reset empties them.
+// The 21 fields of the sheet, in the order Reset empties them, each once:
+// the enum and the names, as the window's boxes carry them, are made from
+// this list.
 // clang-format off
-enum class Field {
-  s475, s236, s118, s06, s03, s015, ss,
-  sb475, sb236, sb118, sb06, sb03, sb015,
-  lsb475, lsb236, lsb118, lsb06, lsb03, lsb015, cx, ms
-};
+#define VELLACOR_FIELDS(X)                                    \
+  X(s475) X(s236) X(s118) X(s06) X(s03) X(s015) X(ss)         \
+  X(sb475) X(sb236) X(sb118) X(sb06) X(sb03) X(sb015)         \
+  X(lsb475) X(lsb236) X(lsb118) X(lsb06) X(lsb03) X(lsb015)   \
+  X(cx) X(ms)
 // clang-format on
 
-inline constexpr std::size_t kFieldCount = 21;
+#define VELLACOR_FIELD_ENUM(name) name,
+enum class Field { VELLACOR_FIELDS(VELLACOR_FIELD_ENUM) };
+#undef VELLACOR_FIELD_ENUM
+
+#define VELLACOR_FIELD_NAME(name) #name,
+inline constexpr auto kFieldNames =
+    std::to_array<std::string_view>({VELLACOR_FIELDS(VELLACOR_FIELD_NAME)});
+#undef VELLACOR_FIELD_NAME
+
+inline constexpr std::size_t kFieldCount = kFieldNames.size();
 
 inline constexpr std::size_t Index(Field field) { return static_cast<std::size_t>(field); }
 
@@ -29,13 +40,6 @@ inline constexpr std::array<Field, kFieldCount> kAllFields = [] {
   for (std::size_t i = 0; i < kFieldCount; ++i) fields[i] = static_cast<Field>(i);
   return fields;
 }();
-
-// The names of the fields, in the order of Field, as the window's boxes
-// carry them.
-inline constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
-    "s475",   "s236",   "s118",  "s06",   "s03",    "s015",  "ss",
-    "sb475",  "sb236",  "sb118", "sb06",  "sb03",   "sb015", "lsb475",
-    "lsb236", "lsb118", "lsb06", "lsb03", "lsb015", "cx",    "ms"};
 
 // The field's name ("s475", "ms", ...).
 constexpr std::string_view FieldName(Field field) { return kFieldNames[Index(field)]; }
