@@ -175,6 +175,18 @@ class Orca:
             time.sleep(0.1)
         raise SystemExit(f"orca: not ready after {timeout:.0f} s")
 
+    def handled(self, event):
+        """Whether Orca has taken the event (as its debug log names it,
+        "document:load-complete [document web | Vellacor]") from its queue
+        and finished with it."""
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                text = log.read()
+        except FileNotFoundError:
+            return False
+        at = text.rfind("Dequeued " + event)
+        return at >= 0 and "^^^^^ PROCESS OBJECT EVENT " + event.split()[0] in text[at:]
+
     def utterances(self):
         try:
             with open(self.log, encoding="utf-8", errors="replace") as log:

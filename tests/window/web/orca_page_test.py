@@ -16,7 +16,11 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
-from orca_session import Orca, Steps, desktop, hear_rows, main, scenarios, stop  # noqa: E402
+from orca_session import Orca, Steps, desktop, hear_rows, heard, main, scenarios, stop  # noqa: E402
+
+# The page's load, as Orca's debug log names the event.
+LOADED = "document:load-complete [document web | Vellacor]"
+
 
 def browser_command(browser, page, work):
     """The browser on the page, with a profile of its own that asks nothing
@@ -60,7 +64,12 @@ def session(page, transcript):
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0:
                 break
             time.sleep(0.5)
-        step.heard_name("start", scenarios()["tabStops"][0]["heard"], 30)
+        # Until Orca has handled the page's load it may still be in browse
+        # mode, where a typed digit moves to a heading.
+        first = scenarios()["tabStops"][0]["heard"]
+        said = step("start", lambda said: heard(first)(said) and orca.handled(LOADED), 30)
+        step.check(heard(first)(said) and orca.handled(LOADED),
+                   f"the first box is not heard by its name once the page is loaded: {said}")
         hear_rows(step, results=3, read_only_word=True)
     finally:
         stop(orca, started)
