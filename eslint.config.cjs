@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vellacor developers
 // SPDX-License-Identifier: MIT
 // The page's JavaScript held to its oldest browsers: the syntax of 2017 and
-// no API that Chromium 57, Firefox 53 or Safari 11 lacks (eslint-plugin-
-// compat), for the page's own script and the loader emscripten makes.
+// no API that the oldest browsers served lack (window/web/browser_floor.json;
+// eslint-plugin-compat), for the page's own script and the loader emscripten makes.
 // ESLint's recommended rules for the scripts we write. The clients come
 // from the page tests' lock file (make web), found through NODE_PATH.
 //   NODE_PATH=build-web/browser-test/node_modules \
@@ -12,11 +12,12 @@
 const compat = require('eslint-plugin-compat');
 const js = require('@eslint/js');
 const globals = require('globals');
+const least = require('./window/web/browser_floor.json');
 
 const floor = {
   languageOptions: { ecmaVersion: 2017, sourceType: 'script', globals: globals.browser },
   plugins: { compat },
-  settings: { browsers: ['chrome >= 57', 'firefox >= 53', 'safari >= 11'] },
+  settings: { browsers: [`chrome >= ${least.chromium}`, `firefox >= ${least.firefox}`, `safari >= ${least.safari}`] },
   rules: { 'compat/compat': 'error' },
 };
 
@@ -26,7 +27,9 @@ const floor = {
 const worker = {
   ...floor,
   languageOptions: { ...floor.languageOptions, globals: globals.serviceworker },
-  settings: { browsers: ['chrome >= 57', 'firefox >= 53', 'safari >= 11.1'] },
+  // Safari has service workers from 11.1.
+  settings: { browsers: [`chrome >= ${least.chromium}`, `firefox >= ${least.firefox}`,
+    `safari >= ${Math.max(least.safari, 11.1)}`] },
 };
 const own = ['window/web/page.js', 'window/web/service_worker.js'];
 

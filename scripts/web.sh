@@ -20,12 +20,14 @@ if ! cmp -s tests/window/web/package-lock.json "$client/package-lock.json" ||
   # stand side by side, each used with its own.
   (cd "$client" && npm ci --legacy-peer-deps --ignore-scripts --no-audit --no-fund --loglevel=error)
 fi
-# The older headless Chromium builds, brotli-packed inside the packages.
-for build in 64 72 86; do
-  packed=$(ls "$client/node_modules/chromium-$build/bin/"chromium*.br)
-  program=$client/chromium-$build/chromium
+# The older headless Chromium builds, brotli-packed inside the packages
+# the lock file pins (chromium-NN).
+for engine in "$client"/node_modules/chromium-[0-9]*; do
+  engine=$(basename "$engine")
+  packed=$(ls "$client/node_modules/$engine/bin/"chromium*.br)
+  program=$client/$engine/chromium
   if [ ! -x "$program" ] || [ "$packed" -nt "$program" ]; then
-    mkdir -p "$client/chromium-$build"
+    mkdir -p "$client/$engine"
     brotli -d -f -o "$program" "$packed"
     chmod +x "$program"
   fi

@@ -21,6 +21,7 @@ const path = require('path');
 const [partsProgram, template, style, loader, wasm, script, icon, worker, icons, version, output,
   site] = process.argv.slice(2);
 const read = (file) => fs.readFileSync(file, 'utf8');
+const floor = JSON.parse(read(path.join(__dirname, 'browser_floor.json')));
 const program = JSON.parse(execFileSync(process.execPath, [partsProgram], { encoding: 'utf8' }));
 const html = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;')
   .replace(/"/g, '&quot;');
@@ -53,6 +54,8 @@ Object.assign(parts, {
   TITLE: html(program.title),
   OK: html(program.ok),
   COULDNOTRUN: html(program.couldNotRun),
+  FIREFOX: String(floor.firefox),
+  SAFARI: String(floor.safari),
   FORM: program.form,
   MODULE: fs.readFileSync(wasm).toString('base64'),
   ICON: fs.readFileSync(icon).toString('base64'),

@@ -16,4 +16,4 @@ if [ ! -f "$eslint" ]; then
 fi
 cd "$(dirname "$0")/../../.."
 NODE_PATH=$2 "$node" "$eslint" --max-warnings 0 window/web/page.js window/web/service_worker.js "$loader"
-echo "lint: page.js, the worker and the loader hold to Chromium 57, Firefox 53 and Safari 11"
+echo "lint: page.js, the worker and the loader hold to the floor in window/web/browser_floor.json"

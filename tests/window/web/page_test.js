@@ -17,6 +17,7 @@ const {
   sleep, values, focused, message, poll, started, keys, typeMasses, launch, runChecks,
 } = require('./page_steps.js');
 
+const kFloor = require('../../../window/web/browser_floor.json');
 const kIncomplete = kTable.scenarios.find((row) => row.name === 'EmptyInput').message;
 const kClass = kWorkedResults[kResults.indexOf('cx')];
 
@@ -219,7 +220,8 @@ const checks = scenarioChecks.concat([
     const word = await page.$eval('#unsupported', (e) =>
       [!e.hidden && getComputedStyle(e).visibility, e.textContent.replace(/\s+/g, '')]);
     assert.equal(word[0], 'visible');
-    for (const part of ['WebAssembly已被关闭', '360极速浏览器的极速模式', 'Firefox53', 'Safari11',
+    for (const part of ['WebAssembly已被关闭', '360极速浏览器的极速模式', `Firefox${kFloor.firefox}`,
+      `Safari${kFloor.safari}`,
       'Windows版程序']) {
       assert.ok(word[1].includes(part), `the word says ${part}`);
     }
