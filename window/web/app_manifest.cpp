@@ -5,7 +5,7 @@
 
 #include "window/messages.h"
 #include "window/web/form_markup.h"
-#include "window/web/json_text.h"
+#include "window/web/page_json.h"
 
 namespace window {
 namespace {
@@ -15,13 +15,13 @@ constexpr std::string_view kDescription =
     "细度模数和砂的粗细程度。";
 
 std::string Member(std::string_view name, std::string_view value) {
-  return JsonString(name) + ": " + JsonString(value);
+  return JsonString(name) + ":" + JsonString(value);
 }
 
 std::string IconJson(const AppIcon& icon) {
   const std::string size = std::to_string(icon.size);
-  return "    {" + Member("src", icon.file) + ", " + Member("sizes", size + "x" + size) + ", " +
-         Member("type", "image/png") + ", " + Member("purpose", icon.purpose) + "}";
+  return "{" + Member("src", icon.file) + "," + Member("sizes", size + "x" + size) + "," +
+         Member("type", "image/png") + "," + Member("purpose", icon.purpose) + "}";
 }
 
 }  // namespace
@@ -30,14 +30,13 @@ std::string ManifestJson() {
   std::string icons;
   for (const AppIcon& icon : kAppIcons) {
     if (icon.purpose.empty()) continue;
-    icons += (icons.empty() ? "" : ",\n") + IconJson(icon);
+    icons += (icons.empty() ? "" : ",") + IconJson(icon);
   }
-  return "{\n  " + Member("name", kTitle) + ",\n  " + Member("short_name", kTitle) + ",\n  " +
-         Member("description", kDescription) + ",\n  " + Member("lang", "zh-CN") + ",\n  " +
-         Member("dir", "ltr") + ",\n  " + Member("start_url", "./") + ",\n  " +
-         Member("scope", "./") + ",\n  " + Member("display", "standalone") + ",\n  " +
-         Member("background_color", kWindowColour) + ",\n  " +
-         Member("theme_color", kWindowColour) + ",\n  \"icons\": [\n" + icons + "\n  ]\n}\n";
+  return "{" + Member("name", kTitle) + "," + Member("short_name", kTitle) + "," +
+         Member("description", kDescription) + "," + Member("lang", "zh-CN") + "," +
+         Member("dir", "ltr") + "," + Member("start_url", "./") + "," + Member("scope", "./") +
+         "," + Member("display", "standalone") + "," + Member("background_color", kWindowColour) +
+         "," + Member("theme_color", kWindowColour) + ",\"icons\":[" + icons + "]}";
 }
 
 }  // namespace window

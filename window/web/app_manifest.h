@@ -37,7 +37,7 @@ constexpr std::string_view AppleTouchIcon() {
 // The web app manifest of the page served as an app: the program's name,
 // in Chinese what it does, its folder as its start and its scope (so the
 // folder works under any path), a window of its own, the window's colour
-// and the icons.
+// and the icons: a JSON object, which the page's builder writes out.
 std::string ManifestJson();
 
 }  // namespace window

@@ -23,8 +23,6 @@ const [partsProgram, template, style, loader, wasm, script, icon, worker, icons,
 const read = (file) => fs.readFileSync(file, 'utf8');
 const floor = JSON.parse(read(path.join(__dirname, 'browser_floor.json')));
 const program = JSON.parse(execFileSync(process.execPath, [partsProgram], { encoding: 'utf8' }));
-const html = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;')
-  .replace(/"/g, '&quot;');
 const parts = {
   STYLE: program.places + read(style).replace(/@NARROWMAX@/g, String(program.narrowMax))
     .replace(/@NARROWMIN@/g, String(program.narrowMax + 1)),
@@ -51,9 +49,9 @@ const policy = [
 Object.assign(parts, {
   CSP: policy.join('; '),
   APP: '',
-  TITLE: html(program.title),
-  OK: html(program.ok),
-  COULDNOTRUN: html(program.couldNotRun),
+  TITLE: program.title,
+  OK: program.ok,
+  COULDNOTRUN: program.couldNotRun,
   FIREFOX: String(floor.firefox),
   SAFARI: String(floor.safari),
   FORM: program.form,
@@ -71,10 +69,10 @@ const served = policy.map((rule) => (rule.startsWith('img-src') ? `${rule} 'self
   .concat(["manifest-src 'self'", "worker-src 'self'"]);
 const workerFile = 'service-worker.js';
 const app = [
-  `<meta name="theme-color" content="${JSON.parse(program.manifest).theme_color}">`,
+  `<meta name="theme-color" content="${program.manifest.theme_color}">`,
   '<meta name="mobile-web-app-capable" content="yes">',
   '<meta name="apple-mobile-web-app-capable" content="yes">',
-  `<meta name="apple-mobile-web-app-title" content="${html(program.title)}">`,
+  `<meta name="apple-mobile-web-app-title" content="${program.title}">`,
   `<meta name="vellacor-app" content="${workerFile}" data-manifest="manifest.webmanifest" ` +
     `data-apple-touch-icon="${program.appleTouchIcon}">`,
 ].map((line) => line + '\n').join('');
@@ -82,7 +80,7 @@ fs.rmSync(site, { recursive: true, force: true });
 fs.mkdirSync(site, { recursive: true });
 const files = {
   'index.html': fill({ ...parts, APP: app, CSP: served.join('; ') }),
-  'manifest.webmanifest': program.manifest,
+  'manifest.webmanifest': `${JSON.stringify(program.manifest, null, 2)}\n`,
 };
 for (const file of program.icons) files[file] = fs.readFileSync(path.join(icons, file));
 const cached = Object.keys(files).sort();

@@ -3,8 +3,6 @@
 
 #include "window/web/page_json.h"
 
-#include "window/web/json_text.h"
-
 namespace window {
 namespace {
 
@@ -30,6 +28,25 @@ std::string Names(const std::bitset<grading::kFieldCount>& fields) {
 }
 
 }  // namespace
+
+std::string JsonString(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string json = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      json += '\\';
+      json += c;
+    } else if (byte < 0x20) {
+      json += "\\u00";
+      json += kHex[byte >> 4U];
+      json += kHex[byte & 0xFU];
+    } else {
+      json += c;
+    }
+  }
+  return json + '"';
+}
 
 std::string PressJson(const PressResult& press, const grading::SieveSheet& sheet) {
   std::string texts;

@@ -2,17 +2,18 @@
 // SPDX-License-Identifier: MIT
 // Run when the page is built (under Node): what the page takes from the
 // program, as one JSON object for assemble_page.js. The form's markup and
-// places, its texts, the width below which the narrow layout applies, and
+// places, its texts (as markup), the width below which the narrow layout applies, and
 // the served app's manifest and icons.
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "window/control_geometry.h"
 #include "window/messages.h"
 #include "window/web/app_manifest.h"
 #include "window/web/form_markup.h"
-#include "window/web/json_text.h"
+#include "window/web/page_json.h"
 
 namespace {
 
@@ -24,17 +25,20 @@ std::string IconsJson() {
   return "[" + icons + "]";
 }
 
+// A text of the program as the page's markup carries it.
+std::string Html(std::string_view text) { return window::JsonString(window::HtmlText(text)); }
+
 }  // namespace
 
 int main() {
   using window::JsonString;
   const std::string parts =
-      "{\"title\":" + JsonString(window::kTitle) + ",\"ok\":" + JsonString(window::kOkCaption) +
-      ",\"couldNotRun\":" + JsonString(window::kCouldNotRunMessage) +
+      "{\"title\":" + Html(window::kTitle) + ",\"ok\":" + Html(window::kOkCaption) +
+      ",\"couldNotRun\":" + Html(window::kCouldNotRunMessage) +
       ",\"narrowMax\":" + std::to_string(window::kClientPixelWidth - 1) +
       ",\"form\":" + JsonString(window::FormMarkup()) +
       ",\"places\":" + JsonString(window::FormPlaces()) +
-      ",\"manifest\":" + JsonString(window::ManifestJson()) + ",\"icons\":" + IconsJson() +
+      ",\"manifest\":" + window::ManifestJson() + ",\"icons\":" + IconsJson() +
       ",\"appleTouchIcon\":" + JsonString(window::AppleTouchIcon()) + "}\n";
   return std::fputs(parts.c_str(), stdout) < 0 ? 1 : 0;
 }
