@@ -10,17 +10,13 @@
 //     node bench/page_long_entry.js build-web/vellacor.html [chromium|firefox] [BROWSER]
 'use strict';
 const path = require('path');
-const puppeteer = require('puppeteer-core');
+const { launch } = require('../tests/window/web/browsers.js');
 
 const [page_file, engine = 'chromium', program = engine === 'firefox' ? '/usr/bin/firefox-esr'
   : '/usr/bin/chromium'] = process.argv.slice(2);
 
 async function main() {
-  const browser = await puppeteer.launch({
-    browser: engine === 'firefox' ? 'firefox' : 'chrome', executablePath: program, headless: true,
-    args: engine === 'firefox' ? [] : ['--no-sandbox', '--disable-gpu', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  const browser = await launch(engine, program);
   const page = await browser.newPage();
   await page.goto(`file://${path.resolve(page_file)}`);
   await page.waitForSelector('#s015');

@@ -18,9 +18,8 @@
 // autofocus. Medians of RUNS.
 'use strict';
 const fs = require('fs');
-const http = require('http');
 const path = require('path');
-const puppeteer = require('puppeteer-core');
+const { launch, serve, folder } = require('../tests/window/web/browsers.js');
 
 const [site, page, runs = '15', program = '/usr/bin/chromium', ...others] = process.argv.slice(2);
 
@@ -31,7 +30,8 @@ function plainPage() {
     .replace(/<meta name="vellacor-app"[^>]*>/, '');
 }
 
-function serve() {
+// Nothing kept: each open asks again.
+function servePages() {
   const plain = plainPage();
   const pages = {
     '/page.html': fs.readFileSync(page),
@@ -39,21 +39,10 @@ function serve() {
     '/plain-focused.html': plain.replace('</body>', '<script>document.getElementById("s475").focus()</script></body>'),
   };
   others.forEach((file, i) => { pages[`/other-${i}.html`] = fs.readFileSync(file); });
-  const server = http.createServer((request, response) => {
-    const url = request.url.split('?')[0];
-    const file = url.startsWith('/site/') ? path.join(site, url.slice(6) || 'index.html') : null;
-    const body = pages[url] || (file && fs.existsSync(file) ? fs.readFileSync(file) : null);
-    if (!body) {
-      response.statusCode = 404;
-      response.end();
-      return;
-    }
-    const types = { '.js': 'text/javascript', '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
-    response.setHeader('Content-Type', types[path.extname(url)] || 'text/html; charset=utf-8');
-    response.setHeader('Cache-Control', 'no-store');
-    response.end(body);
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+  const noStore = { 'Cache-Control': 'no-store' };
+  const folderFiles = folder(site, noStore);
+  return serve((where) => (pages[where] ? { body: pages[where], headers: noStore }
+    : where.startsWith('/site/') && folderFiles(where.slice('/site'.length))));
 }
 
 // In the page, before its own scripts: the times of the form ready for
@@ -118,13 +107,9 @@ async function compare(title, pages, fresh) {
 }
 
 async function main() {
-  const server = await serve();
-  const base = `http://127.0.0.1:${server.address().port}`;
-  const browser = await puppeteer.launch({
-    executablePath: program, headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-  });
+  const { url, close } = await servePages();
+  const base = url.slice(0, -1);
+  const browser = await launch('chromium', program);
   console.log(`${await browser.version()}, medians of ${runs} opens each, alternated`);
   const plain = ['plain page, focused by a script', `${base}/plain-focused.html`, false];
   // As one file, in one context: the page itself registers no worker.
@@ -149,7 +134,7 @@ async function main() {
   await compare('In the context where the app is installed:',
     [plain, ['the installed app (its worker in control)', `${base}/site/`, true]], inInstalled);
   await browser.close();
-  server.close();
+  await close();
 }
 
 main().catch((error) => {

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Sourced: private_display starts an Xvfb of our own on a free display
-# number (Xvfb picks it), exports DISPLAY, and stops it when the script
-# exits, after running the script's own `cleanup` if it has one.
+# number (Xvfb picks it), exports DISPLAY (and VELLACOR_PRIVATE_DISPLAY,
+# the same, for a test to know the display is its own), and stops it when
+# the script exits, after running the script's own `cleanup` if it has one.
 # -noreset: otherwise the server resets whenever its last client leaves, and
 # refuses the next one meanwhile (a window manager started just after a
 # short-lived client fails to connect). The number is taken only once its
@@ -26,5 +27,6 @@ private_display() {
   [ "$DISPLAY" != : ] || { echo "Xvfb did not start:" >&2; tail -n 5 "$logfile" >&2; }
   rm -f "$logfile"
   [ "$DISPLAY" != : ] || exit 1
-  export DISPLAY
+  VELLACOR_PRIVATE_DISPLAY=$DISPLAY
+  export DISPLAY VELLACOR_PRIVATE_DISPLAY
 }

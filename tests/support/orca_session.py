@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Vellacor developers
 # SPDX-License-Identifier: MIT
-"""What the Orca tests share: a private home, locale, X display and D-Bus
-session with the accessibility bus, Orca with its debug log written line
+"""What the Orca tests share: a private home, locale, X display (from
+with_display.sh) and D-Bus session with the accessibility bus, Orca with its debug log written line
 by line, the keys typed through xdotool, and the record of each step: what
 Orca said after it, and what was missed. A test calls main() with its own
 session function, which runs inside all of that and returns failures.
@@ -14,7 +14,6 @@ nothing is heard)."""
 import json
 import os
 import re
-import select
 import shutil
 import signal
 import subprocess
@@ -27,36 +26,12 @@ SKIPPED = 77
 NEEDED = ["orca", "Xvfb", "xdotool", "openbox", "dbus-run-session", "localedef",
           "/usr/libexec/at-spi-bus-launcher", "/usr/libexec/at-spi2-registryd"]
 STEP_TIMEOUT = 5.0  # seconds for Orca to say what a key leads to
-XVFB_TIMEOUT = 30.0  # seconds for Xvfb to report its display, on a busy machine too
 SESSION_TIMEOUT = 150.0  # seconds for the whole session; ctest allows 180
 
 
-def start_xvfb(log):
-    """Starts Xvfb on a display number of its choosing; returns it with the
-    number, or None if none came in time. Xvfb reports the number and then,
-    in a second write, a newline, and it is ready only after both: it dies
-    ("Cannot write display number") if the pipe closes between them, so the
-    whole line is read, never just the first bytes that arrive."""
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp", "-noreset"], pass_fds=[write], stdout=log, stderr=log)
-    os.close(write)
-    reply = b""
-    end = time.monotonic() + XVFB_TIMEOUT
-    while not reply.endswith(b"\n"):
-        ready, _, _ = select.select([read], [], [], max(0.0, end - time.monotonic()))
-        chunk = os.read(read, 16) if ready else b""
-        if not chunk:  # the deadline, or Xvfb ended
-            break
-        reply += chunk
-    os.close(read)
-    number = reply.decode(errors="replace").strip()
-    return xvfb, number if reply.endswith(b"\n") and number.isdigit() else None
-
-
 def outer(script, target):
-    """Sets up a private home, locale and X display, then runs the session
-    in it."""
+    """Sets up a private home and locale, then runs the session in them on
+    the private X display it was started on."""
     work = tempfile.mkdtemp(prefix="vellacor-orca-")
     env = dict(os.environ)
     for name in ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
@@ -76,20 +51,10 @@ def outer(script, target):
                         os.path.join(env["LOCPATH"], "zh_CN.UTF-8")], check=True)
     env["LANG"] = env["LC_ALL"] = "zh_CN.UTF-8"
     env["LANGUAGE"] = "zh_CN"
-    xvfb_log = open(os.path.join(work, "xvfb.log"), "w")
-    xvfb, display = start_xvfb(xvfb_log)
+    env[SESSION] = work
     try:
-        if display is None:
-            with open(xvfb_log.name, encoding="utf-8", errors="replace") as text:
-                print("orca: Xvfb reported no display:\n" + text.read()[-2000:])
-            return 1
-        env["DISPLAY"] = ":" + display
-        env[SESSION] = work
         return run_session(script, target, env, work)
     finally:
-        xvfb.terminate()
-        xvfb.wait()
-        xvfb_log.close()
         if not os.environ.get("VELLACOR_ORCA_KEEP"):  # the logs, for a look by hand
             shutil.rmtree(work, ignore_errors=True)
 
@@ -383,4 +348,11 @@ def main(script, session, usage, needed=()):
                                                 stdout=subprocess.DEVNULL).returncode == 0:
         print("orca: skipped, an Orca of this user is running already")
         return SKIPPED
+    # On an X display of its own (never the user's: the keys typed would go
+    # to their windows), started by the one script that starts Xvfb.
+    if os.environ.get("DISPLAY") is None or os.environ.get("DISPLAY") != os.environ.get(
+            "VELLACOR_PRIVATE_DISPLAY"):
+        here = os.path.dirname(os.path.abspath(__file__))
+        command = [os.path.join(here, "with_display.sh"), sys.executable, os.path.abspath(script)]
+        os.execv(command[0], command + sys.argv[1:])
     return outer(os.path.abspath(script), target)

@@ -1,24 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Vellacor developers
 // SPDX-License-Identifier: MIT
-// What the page's checks share: the engines and their clients, the
+// What the page's checks share: the table of scenarios, the
 // worked example, the steps a person takes, and the run of a list of
 // checks, each on a page of its own that fails on any request but the
 // page's own and on any error or warning in the console.
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
-
-// The engines, each with the DevTools protocol client of its age. The
-// older Chromium builds (from npm's chrome-aws-lambda) run headless only
-// in one process; WebKit is driven over WebDriver.
-const kEngines = {
-  chromium: { client: 'puppeteer-core' },
-  'chromium-64': { client: 'puppeteer-1.1', oneProcess: true },
-  'chromium-72': { client: 'puppeteer-core-1.11', oneProcess: true },
-  'chromium-86': { client: 'puppeteer-core-5.3', oneProcess: true },
-  firefox: { client: 'puppeteer-core', browser: 'firefox' },
-  webkit: { client: './webdriver_client.js', browser: 'webkit', noPreload: true },
-};
+const { kEngines, launch } = require('./browsers.js');
 
 // The windows' table of scenarios, as the build writes it.
 const kTable = JSON.parse(fs.readFileSync(process.env.VELLACOR_SCENARIOS, 'utf8'));
@@ -61,45 +50,6 @@ async function typeMasses(page, masses, press = true) {
     await keys(page, 'Tab');
   }
   if (press) await keys(page, 'Tab', 'Tab', ' ');
-}
-
-// The engine's browser, headless. Where it or its client is missing the
-// run is skipped (77), and fails in CI: a skip there would pass a page
-// never run.
-async function launch(engine, program) {
-  let puppeteer;
-  try {
-    puppeteer = require(kEngines[engine].client);
-    fs.accessSync(program, fs.constants.X_OK);
-  } catch (error) {
-    const ci = process.env.CI === 'true';
-    console.log(`${engine}: ${ci ? 'failed' : 'skipped'}, ${error.message} (make web installs what it needs)`);
-    process.exit(ci ? 1 : 77);
-  }
-  const { browser: kind = 'chrome', oneProcess } = kEngines[engine];
-  const start = () => puppeteer.launch({
-    browser: kind, executablePath: program, headless: true,
-    args: kind === 'chrome' ? ['--no-sandbox', '--disable-gpu', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync']
-      .concat(oneProcess ? ['--single-process', '--no-zygote'] : []) : [],
-  });
-  if (!oneProcess) return start();
-  // Chromium in one process, on a busy machine, now and then never answers
-  // its first request for a page (about one start in ten): one that has
-  // not answered within a minute is started afresh.
-  for (let attempt = 1; ; ++attempt) {
-    const browser = await start();
-    let timer;
-    const page = await Promise.race([browser.newPage(),
-      new Promise((resolve) => { timer = setTimeout(resolve, 60000); })]);
-    clearTimeout(timer);
-    if (page) {
-      await page.close();
-      return browser;
-    }
-    browser.process().kill('SIGKILL');
-    if (attempt === 3) throw new Error(`${engine} gave no page in three starts`);
-  }
 }
 
 // Runs each check [name, check, options] meant for the engine on a page

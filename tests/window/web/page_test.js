@@ -9,13 +9,13 @@
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
-const http = require('http');
 const path = require('path');
 
 const {
   kTable, kMasses, kResults, kWorked, kWorkedResults,
   sleep, values, focused, message, poll, started, keys, typeMasses, launch, runChecks,
 } = require('./page_steps.js');
+const { serve } = require('./browsers.js');
 
 const kFloor = require('../../../window/web/browser_floor.json');
 const kIncomplete = kTable.scenarios.find((row) => row.name === 'EmptyInput').message;
@@ -315,15 +315,10 @@ const checks = scenarioChecks.concat([
 ]);
 
 async function main() {
-  const server = http.createServer((request, response) => {
-    server.requests.push(request.url);
-    response.setHeader('Content-Type', 'text/html; charset=utf-8');
-    // A server of its own mind: a policy of its own that refuses inline scripts.
-    if (request.url.endsWith('?strict')) response.setHeader('Content-Security-Policy', "script-src 'self'");
-    response.end(fs.readFileSync(pageFile));
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  server.url = `http://127.0.0.1:${server.address().port}/vellacor.html`;
+  // A server of its own mind too: a policy of its own that refuses inline scripts.
+  const { server, url: root, close } = await serve((where, search) => ({ body: fs.readFileSync(pageFile),
+    headers: search === '?strict' ? { 'Content-Security-Policy': "script-src 'self'" } : {} }));
+  server.url = `${root}vellacor.html`;
   const url = `file://${path.resolve(pageFile)}`;
   const browser = await launch(engine, program);
   // Each check opens the page from disk; the page's own requests are that
@@ -336,7 +331,7 @@ async function main() {
       return { server };
     },
   });
-  server.close();
+  await close();
 }
 
 main().catch((error) => {

@@ -11,55 +11,20 @@
 'use strict';
 const assert = require('assert/strict');
 const fs = require('fs');
-const http = require('http');
 const os = require('os');
 const path = require('path');
 const {
   kMasses, kResults, kWorked, kWorkedResults,
   sleep, values, poll, started, typeMasses, launch, runChecks,
 } = require('./page_steps.js');
+const { serve, folder: folderFiles } = require('./browsers.js');
 
 const [siteFolder, engine, program, shots] = process.argv.slice(2);
 if (shots) fs.mkdirSync(shots, { recursive: true });
 
-const kTypes = {
-  '.html': 'text/html; charset=utf-8',
-  '.js': 'text/javascript; charset=utf-8',
-  '.webmanifest': 'application/manifest+json',
-  '.png': 'image/png',
-};
-
 // A plain static server of the folder, as any lab's: what it serves, the
-// browser may keep only after asking again (no-cache). stop() takes it
-// off the network, as when the lab's Wi-Fi is gone.
-async function serve(folder) {
-  const sockets = new Set();
-  const server = http.createServer((request, response) => {
-    const file = decodeURIComponent(new URL(request.url, 'http://x').pathname).slice(1) || 'index.html';
-    server.requests.push(file);
-    const where = path.join(folder, file);
-    if (file.includes('..') || !fs.existsSync(where)) {
-      response.statusCode = 404;
-      response.end();
-      return;
-    }
-    response.setHeader('Content-Type', kTypes[path.extname(file)] || 'application/octet-stream');
-    response.setHeader('Cache-Control', 'no-cache');
-    response.end(fs.readFileSync(where));
-  });
-  server.requests = [];
-  server.on('connection', (socket) => {
-    sockets.add(socket);
-    socket.on('close', () => sockets.delete(socket));
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  const url = `http://127.0.0.1:${server.address().port}/`;
-  const stop = () => new Promise((resolve) => {
-    server.close(resolve);
-    sockets.forEach((socket) => socket.destroy());
-  });
-  return { server, url, stop, close: () => (server.listening ? stop() : undefined) };
-}
+// browser may keep only after asking again (no-cache).
+const serveSite = (site) => serve(folderFiles(site, { 'Cache-Control': 'no-cache' }));
 
 // Until the worker runs the page's folder (active, not yet in control).
 const workerReady = (page) => poll(page, () => navigator.serviceWorker.getRegistration()
@@ -150,7 +115,7 @@ const checks = [
       ['/apple-touch-icon.png', '/index.html', '/manifest.webmanifest', '/vellacor-192.png',
         '/vellacor-512.png', '/vellacor-maskable-512.png']);
       await computes(page);
-      assert.ok(server.requests.every((file) => !file.includes('/')), server.requests.join(' '));
+      assert.ok(server.requests.every((file) => file.lastIndexOf('/') === 0), server.requests.join(' '));
     }, { only: 'chromium' }],
   // WebKit too: its worker registers, and takes the page opened again.
   ['served, it computes; with the server gone, it opens from its worker and computes the example',
@@ -227,7 +192,7 @@ async function main() {
         folder = fs.mkdtempSync(path.join(os.tmpdir(), 'vellacor-site-'));
         for (const file of fs.readdirSync(siteFolder)) fs.copyFileSync(path.join(siteFolder, file), path.join(folder, file));
       }
-      const site = await serve(folder);
+      const site = await serveSite(folder);
       served = options.disk ? null : site.url;
       if (options.disk) await page.goto(disk);
       else if (options.started !== false) await page.goto(site.url);
