@@ -27,7 +27,8 @@ cd "$(dirname "$0")/.."
 out=$(realpath -m "$1")
 root=$(realpath -m "${VELLACOR_CHROOT:-/var/cache/vellacor/bullseye}")
 mirror=${VELLACOR_DEBIAN_MIRROR:-http://deb.debian.org/debian}
-packages="g++ cmake make file dpkg-dev qtbase5-dev crossbuild-essential-arm64 qtbase5-dev:arm64"
+# Debian 11's packages for the build, as scripts/debian-packages.txt lists them.
+packages=$(awk '$1 == "bullseye" { printf "%s%s", sep, $2; sep = " " }' scripts/debian-packages.txt)
 # The mark: made before debootstrap starts, so that a chroot cut short is
 # still known as ours; it holds the package list once the chroot is whole.
 mark=$root/.vellacor-chroot
