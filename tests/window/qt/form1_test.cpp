@@ -183,24 +183,24 @@ class Form1Test : public QObject {
   // whole to a screen reader, with no label to speak instead, and a box
   // the user may not type into takes no typing.
   void tabStopsNamesAndReadOnlyBoxes() {
-    const auto& stops = scenarios::kTabStops;
-    for (std::size_t i = 0; i < std::size(stops); ++i) {
-      QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(stops[i].name));
+    for (const scenarios::Stop& stop : scenarios::kTabStops) {
+      QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(stop.name));
       QAccessibleInterface* face =
           QAccessible::queryAccessibleInterface(QApplication::focusWidget());
-      QCOMPARE(face->text(QAccessible::Name), QString::fromUtf8(stops[i].heard));
-      QVERIFY2(face->relations(QAccessible::Label).isEmpty(), stops[i].name);
+      QCOMPARE(face->text(QAccessible::Name), QString::fromUtf8(stop.heard));
+      QVERIFY2(face->relations(QAccessible::Label).isEmpty(), stop.name);
       if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
         QCOMPARE(face->role(), QAccessible::EditableText);
-        QCOMPARE(bool(face->state().readOnly), stops[i].read_only);
-        QCOMPARE(face->editableTextInterface() != nullptr, !stops[i].read_only);
+        QCOMPARE(bool(face->state().readOnly), stop.read_only);
+        QCOMPARE(face->editableTextInterface() != nullptr, !stop.read_only);
         QTest::keyClicks(box, QStringLiteral("12"));
-        QCOMPARE(box->text().isEmpty(), stops[i].read_only);
+        QCOMPARE(box->text().isEmpty(), stop.read_only);
         box->clear();
       }
       Key(Qt::Key_Tab);
     }
-    QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(stops[0].name));
+    QCOMPARE(QApplication::focusWidget()->objectName(),
+             QString::fromUtf8(scenarios::kTabStops[0].name));
   }
 
   void pressShowsWhatTheScenarioSays_data() {
