@@ -4,10 +4,14 @@
 """Whether Windows programs start on the oldest Windows of their processor:
 Windows XP SP3 for 32-bit x86, Windows XP x64 (the kernel of Server 2003
 SP1) for x86-64. A program fails to start there when it imports a function
-that Windows lacks, or asks for a newer subsystem.
+that Windows lacks, or asks for a newer subsystem. With --shipped, also
+what the program itself must be (not its installer): a Windows GUI
+program, hardened (ASLR with the relocations it needs, DEP, high-entropy
+ASLR where 64-bit), importing only DLLs that every Windows has. This is
+the project's one reader of objdump's view of a PE header.
 
     xp_imports.py --objdump OBJDUMP --compiler CXX --winnt 0x0501 \\
-                  --msvcrt msvcrt_xp.txt PROGRAM.exe...
+                  --msvcrt msvcrt_xp.txt [--shipped] PROGRAM.exe...
 
 For each program:
   - the subsystem and OS versions in its header are at most the Windows
@@ -27,6 +31,10 @@ import tempfile
 
 # What the probe includes: the headers of every DLL these programs import.
 HEADERS = ["windows.h", "commctrl.h", "ole2.h", "objbase.h", "shellapi.h", "shlobj.h"]
+# The DLLs every Windows has, and the program's hardening by processor.
+EVERY_WINDOWS = {"advapi32", "comctl32", "gdi32", "kernel32", "msvcrt", "ole32", "oleacc",
+                 "oleaut32", "shell32", "user32"}
+HARDENED = {"x64": 0x160, "x86": 0x140}  # (HIGH_ENTROPY_VA,) DYNAMIC_BASE, NX_COMPAT
 
 
 def pe_facts(objdump, program):
@@ -41,6 +49,11 @@ def pe_facts(objdump, program):
             raise SystemExit(f"xp_imports: {program}: no {field} in the header")
         facts[field] = int(match.group(1))
     facts["processor"] = "x64" if re.search(r"^Magic\s+020b", dump, re.M) else "x86"
+    for field in ("Subsystem", "DllCharacteristics"):
+        facts[field] = int(re.search(rf"^{field}\s+([0-9a-fA-F]+)", dump, re.M).group(1), 16)
+    relocations = re.search(r"^Entry 5 [0-9a-fA-F]+ ([0-9a-fA-F]+) Base Relocation Directory",
+                            dump, re.M)
+    facts["relocations"] = int(relocations.group(1), 16) if relocations else 0
     imports = {}
     dll = None
     for line in dump.splitlines():
@@ -93,6 +106,20 @@ def msvcrt_exports(path, processor):
     return exports
 
 
+def shipped_problems(program, facts, imports):
+    """What the program as shipped must be, beyond starting on XP."""
+    flags, wanted = facts["DllCharacteristics"], HARDENED[facts["processor"]]
+    print(f"{program}: Subsystem {facts['Subsystem']}, DllCharacteristics {flags:#x} "
+          f"(wants {wanted:#x}), relocations {facts['relocations']} bytes")
+    problems = [] if facts["Subsystem"] == 2 else ["not a Windows GUI program"]
+    if wanted & ~flags:
+        problems.append(f"DllCharacteristics {flags:#x} lacks {wanted & ~flags:#x}")
+    if not facts["relocations"]:
+        problems.append("no relocations, so ASLR cannot move it")
+    return problems + [f"imports {dll}, which not every Windows has" for dll in imports
+                       if dll.removesuffix(".dll") not in EVERY_WINDOWS]
+
+
 def version(major, minor):
     return f"{major}.{minor:02d}"
 
@@ -119,6 +146,8 @@ def check(program, args):
     missing = undeclared(args.compiler, args.winnt, [name for _, name in windows_names])
     problems += [f"{dll}!{name} is not declared at _WIN32_WINNT={args.winnt}"
                  for dll, name in windows_names if name in missing]
+    if args.shipped:
+        problems += shipped_problems(program, facts, imports)
     count = sum(len(names) for names in imports.values())
     print(f"{program}: {count} imports from {len(imports)} DLLs, {len(problems)} problems")
     return problems
@@ -130,6 +159,7 @@ def main():
     parser.add_argument("--compiler", required=True)
     parser.add_argument("--winnt", required=True, help="0x0501 (XP) or 0x0502 (XP x64)")
     parser.add_argument("--msvcrt", required=True)
+    parser.add_argument("--shipped", action="store_true", help="the program itself, as shipped")
     parser.add_argument("programs", nargs="+")
     args = parser.parse_args()
     problems = []
