@@ -126,41 +126,31 @@ class Orca:
             stdout=self.out, stderr=subprocess.STDOUT)
         self.seen = 0
 
-    def ready(self, timeout=60.0):
+    def text(self):
+        """The debug log so far ("" before Orca has opened it)."""
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                return log.read()
+        except FileNotFoundError:
+            return ""
+
+    def ready(self):
         """Waits until Orca listens to the desktop: its last step at start
         is to run the registry's event loop, and it logs that it does."""
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            try:
-                with open(self.log, encoding="utf-8", errors="replace") as log:
-                    if "ORCA: Starting registry" in log.read():
-                        return
-            except FileNotFoundError:
-                pass
-            time.sleep(0.1)
-        raise SystemExit(f"orca: not ready after {timeout:.0f} s")
+        until(lambda: "ORCA: Starting registry" in self.text(), "Orca listening")
 
     def handled(self, event):
         """Whether Orca has taken the event (as its debug log names it,
         "document:load-complete [document web | Vellacor]") from its queue
         and finished with it."""
-        try:
-            with open(self.log, encoding="utf-8", errors="replace") as log:
-                text = log.read()
-        except FileNotFoundError:
-            return False
+        text = self.text()
         at = text.rfind("Dequeued " + event)
         return at >= 0 and "^^^^^ PROCESS OBJECT EVENT " + event.split()[0] in text[at:]
 
     def utterances(self):
-        try:
-            with open(self.log, encoding="utf-8", errors="replace") as log:
-                lines = log.read().splitlines()
-        except FileNotFoundError:
-            return []
         # SPEECH OUTPUT: 'text' {voice} or SPEECH OUTPUT: 'text'
         spoken = re.compile(r"SPEECH OUTPUT: '(.*)'(?: ?\{.*\})?$")
-        return [m.group(1) for m in map(spoken.search, lines) if m]
+        return [m.group(1) for m in map(spoken.search, self.text().splitlines()) if m]
 
     def wait_until(self, done, timeout=STEP_TIMEOUT):
         """The utterances since the last step, once done(them) holds (and a
@@ -189,15 +179,31 @@ def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
 
 
+def succeeds(*command):
+    return subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+
+def until(done, what, timeout=60.0):
+    """Waits, on a busy machine too, until done() holds."""
+    end = time.monotonic() + timeout
+    while not done():
+        if time.monotonic() > end:
+            raise SystemExit(f"orca: no {what} after {timeout:.0f} s")
+        time.sleep(0.1)
+
+
 def desktop():
     """The accessibility bus, its registry and a window manager, started in
-    the session; Orca comes after them."""
+    the session and waited for (the bus telling its address, the window
+    manager keeping desktops); Orca comes after them."""
     started = [
         subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]),
         subprocess.Popen(["/usr/libexec/at-spi2-registryd"]),
         subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL),
     ]
-    time.sleep(1)
+    until(lambda: succeeds("dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply",
+                           "/org/a11y/bus", "org.a11y.Bus.GetAddress")
+          and succeeds("xdotool", "get_num_desktops"), "accessibility bus and window manager")
     return started
 
 
@@ -222,6 +228,7 @@ class Steps:
         """A step after which the stop's whole name must be heard."""
         said = self(title, heard(name), timeout)
         self.check(any(name in s for s in said), f"{title}: {name} not heard by its name")
+        return said
 
     def report(self, name, transcript):
         """Writes the report the outer process prints; 1 where a step failed."""
@@ -309,8 +316,7 @@ def hear_value(step, name, value, read_only_word):
     """A result box reached by Tab: its name and its whole value heard, no
     selected copy cut short, read-only where that word is heard."""
     check = step.check
-    said = step(f"Tab to {name} ({value})", heard(name))
-    check(any(name in s for s in said), f"{name}: not heard by its name")
+    said = step.heard_name(f"Tab to {name} ({value})", name)
     check(any(re.search(rf"(^|\s){re.escape(value)}(\s|$)", s) for s in said),
           f"{name}: the value {value} is not heard")
     selected = [s for s in said if "已选中" in s]
