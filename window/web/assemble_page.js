@@ -25,7 +25,8 @@ const floor = JSON.parse(read(path.join(__dirname, 'browser_floor.json')));
 const program = JSON.parse(execFileSync(process.execPath, [partsProgram], { encoding: 'utf8' }));
 const parts = {
   STYLE: program.places + read(style).replace(/@NARROWMAX@/g, String(program.narrowMax))
-    .replace(/@NARROWMIN@/g, String(program.narrowMax + 1)),
+    .replace(/@NARROWMIN@/g, String(program.narrowMax + 1))
+    .replace(/@BOXCOLUMNS@/g, String(program.boxColumns)),
   GLUE: read(loader),
   SCRIPT: read(script),
 };

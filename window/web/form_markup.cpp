@@ -112,7 +112,8 @@ std::string FormMarkup() {
 std::string FormPlaces() {
   std::string places = "html{--window:" + std::string(kWindowColour) +
                        ";font-family:" + CssFontFamilies() +
-                       ";background:var(--window)}\n.form{--width:" + Pixels(kClientPixelWidth) +
+                       ";background:var(--window)}\nbody{font-size:" + Pixels(kFontPixels) +
+                       "}\n.form{--width:" + Pixels(kClientPixelWidth) +
                        ";--height:" + Pixels(kClientPixelHeight) + "}\n";
   for (std::size_t i = 0; i < kControls.size(); ++i) places += ControlPlace(i);
   return places;

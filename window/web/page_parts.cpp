@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 // Run when the page is built (under Node): what the page takes from the
 // program, as one JSON object for assemble_page.js. The form's markup and
-// places, its texts (as markup), the width below which the narrow layout applies, and
-// the served app's manifest and icons.
+// places, its texts (as markup), the width below which the narrow layout
+// applies and its columns of boxes, and the served app's manifest and
+// icons.
 
 #include <cstdio>
 #include <string>
@@ -13,6 +14,7 @@
 #include "window/messages.h"
 #include "window/web/app_manifest.h"
 #include "window/web/form_markup.h"
+#include "window/web/narrow_layout.h"
 #include "window/web/page_json.h"
 
 namespace {
@@ -36,6 +38,7 @@ int main() {
       "{\"title\":" + Html(window::kTitle) + ",\"ok\":" + Html(window::kOkCaption) +
       ",\"couldNotRun\":" + Html(window::kCouldNotRunMessage) +
       ",\"narrowMax\":" + std::to_string(window::kClientPixelWidth - 1) +
+      ",\"boxColumns\":" + std::to_string(window::narrow::kColumns - 1) +
       ",\"form\":" + JsonString(window::FormMarkup()) +
       ",\"places\":" + JsonString(window::FormPlaces()) +
       ",\"manifest\":" + window::ManifestJson() + ",\"icons\":" + IconsJson() +
