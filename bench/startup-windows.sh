@@ -2,10 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Vellacor developers
 # SPDX-License-Identifier: MIT
 # Start-up figures of the Windows program under Wine beside its floor (a
-# bare Win32 window with the same 49 controls) and the floor with the
-# program's manifest, alternated in one run under one private Xvfb: median
-# time from exec until the window is mapped, and median peak resident
-# memory, over RUNS starts each. All three stripped, as the program ships:
+# bare Win32 window with the same 49 controls), the floor with the
+# program's manifest and the floor with its manifest and font, alternated
+# in one run under one private Xvfb: median time from exec until the window
+# is mapped, and median peak resident memory, over RUNS starts each. All
+# stripped, as the program ships:
 # under Wine debug sections cost start-up time. Needs make windows and the
 # Linux build's startup_probe.
 #   bench/startup-windows.sh [BUILD] [WINDOWS_BUILD] [RUNS]
@@ -28,11 +29,12 @@ wine_prefix "$prefix"
 wine_display_session "$prefix"
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-programs=(floor styled vellacor)
+programs=(floor styled font vellacor)
 declare -A built=([floor]=$windows/bench/startup_floor_win32.exe
                   [styled]=$windows/bench/startup_floor_styled_win32.exe
+                  [font]=$windows/bench/startup_floor_font_win32.exe
                   [vellacor]=$windows/window/win32/vellacor.exe)
-declare -A path title=([floor]=Floor [styled]=Floor [vellacor]=Vellacor) times mems
+declare -A path title=([floor]=Floor [styled]=Floor [font]=Floor [vellacor]=Vellacor) times mems
 for program in "${programs[@]}"; do
   path[$program]=$stripped/$program.exe
   x86_64-w64-mingw32-strip -o "${path[$program]}" "${built[$program]}"
