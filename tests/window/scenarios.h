@@ -34,6 +34,22 @@ inline constexpr Stop kTabStops[] = {
 };
 // clang-format on
 
+// The window's inside, and where a user finds a few of its 49 controls in
+// it, in pixels at 96 dpi (and a CSS pixel in the page), with the caption.
+struct Place {
+  const char* name;
+  int left, top, width, height;
+  const char* caption;
+};
+inline constexpr Place kClient = {"Form1", 0, 0, 529, 177, "Vellacor"};
+inline constexpr Place kPlaces[] = {
+    {"Label9", 8, 8, 41, 17, "筛余量"},     {"s475", 32, 24, 57, 18, ""},
+    {"s06", 300, 24, 59, 19, ""},           {"Label17", 0, 104, 81, 17, "累计筛余百分"},
+    {"lsb015", 460, 120, 59, 17, ""},       {"cx", 80, 152, 65, 18, ""},
+    {"Command1", 416, 152, 57, 17, "计算"}, {"Line1", 56, 8, 464, 1, ""},
+    {"Line2", 64, 64, 456, 1, ""},          {"Line3", 80, 112, 432, 1, ""},
+};
+
 // The boxes a row's masses go into, and those its results are read from.
 inline constexpr const char* kMassBoxes = "s475 s236 s118 s06 s03 s015";
 inline constexpr const char* kResultBoxes =

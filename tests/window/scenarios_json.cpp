@@ -36,7 +36,16 @@ int main(int argc, char** argv) {
         << ", \"readOnly\": " << (stop.read_only ? "true" : "false") << "}";
     comma = ",";
   }
-  out << "],\n\"massBoxes\": " << List(scenarios::Words(scenarios::kMassBoxes))
+  out << "],\n\"places\": [";
+  comma = "";
+  for (const scenarios::Place& place : scenarios::kPlaces) {
+    out << comma << "\n  {\"name\": " << Quoted(place.name) << ", \"rect\": [" << place.left << ", "
+        << place.top << ", " << place.width << ", " << place.height
+        << "], \"caption\": " << Quoted(place.caption) << "}";
+    comma = ",";
+  }
+  out << "],\n\"client\": [" << scenarios::kClient.width << ", " << scenarios::kClient.height
+      << "],\n\"massBoxes\": " << List(scenarios::Words(scenarios::kMassBoxes))
       << ",\n\"resultBoxes\": " << List(scenarios::Words(scenarios::kResultBoxes))
       << ",\n\"scenarios\": [";
   comma = "";

@@ -161,8 +161,8 @@ class Form1Test : public QObject {
   void startsEmptyWithTheFocusInTheFirstInput() {
     for (Field field : grading::kAllFields) QCOMPARE(Box(field)->text(), QString());
     QCOMPARE(QApplication::focusWidget(), Box(Field::s475));
-    QCOMPARE(form_->windowTitle(), QStringLiteral("Vellacor"));
-    QCOMPARE(form_->size(), QSize(529, 177));
+    QCOMPARE(form_->windowTitle(), QString::fromUtf8(scenarios::kClient.caption));
+    QCOMPARE(form_->size(), QSize(scenarios::kClient.width, scenarios::kClient.height));
     QCOMPARE(form_->minimumSize(), form_->maximumSize());
   }
 
@@ -170,12 +170,14 @@ class Form1Test : public QObject {
     for (const window::ControlSpec& spec : window::kControls) {
       auto* widget = form_->findChild<QWidget*>(ToQString(spec.name));
       QVERIFY2(widget, spec.name.data());
-      QRect expected(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15);
-      if (spec.kind == window::kLine) expected.setHeight(1);
-      QCOMPARE(widget->geometry(), expected);
-      if (auto* label = qobject_cast<QLabel*>(widget))
-        QCOMPARE(label->text(), ToQString(spec.caption));
       if (auto* box = qobject_cast<QLineEdit*>(widget)) QCOMPARE(box->maxLength(), INT_MAX);
+    }
+    for (const scenarios::Place& place : scenarios::kPlaces) {
+      auto* widget = form_->findChild<QWidget*>(QString::fromUtf8(place.name));
+      QCOMPARE(widget->geometry(), QRect(place.left, place.top, place.width, place.height));
+      const QVariant caption = widget->property("text");
+      QCOMPARE(caption.isValid() ? caption.toString() : QString(),
+               QString::fromUtf8(place.caption));
     }
   }
 

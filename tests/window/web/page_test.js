@@ -103,12 +103,14 @@ const checks = scenarioChecks.concat([
     assert.equal(await page.$$eval('#Form1 > *', (all) => all.length), 49);
     assert.deepEqual(await values(page, kMasses.concat(kResults)), Array(21).fill(''));
     assert.equal(await focused(page), 's475');
-    const rects = await page.evaluate(() => ['s475', 'lsb015', 'Command1', 'Line2'].map((id) => {
+    const places = await page.evaluate((names) => names.map((id) => {
       const form = document.getElementById('Form1').getBoundingClientRect();
-      const r = document.getElementById(id).getBoundingClientRect();
+      const r = id === 'Form1' ? form : document.getElementById(id).getBoundingClientRect();
       return [r.left - form.left, r.top - form.top, r.width, r.height];
-    }));
-    assert.deepEqual(rects, [[32, 24, 57, 18], [460, 120, 59, 17], [416, 152, 57, 17], [64, 64, 456, 1]]);
+    }), ['Form1'].concat(kTable.places.map((place) => place.name)));
+    assert.deepEqual(places, [[0, 0].concat(kTable.client)].concat(kTable.places.map((place) => place.rect)));
+    assert.deepEqual(await page.$$eval('#Label9, #Label17, #Command1', (all) => all.map((e) => e.textContent)),
+      kTable.places.filter((place) => place.caption).map((place) => place.caption));
   }],
   ['an empty input: the message, modal, and nothing changes', async (page) => {
     await page.focus('#Command1');

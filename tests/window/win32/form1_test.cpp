@@ -197,41 +197,26 @@ class Win32Form1 : public testing::Test {
 TEST_F(Win32Form1, StartsEmptyWithTheFocusInTheFirstInput) {
   for (Field field : grading::kAllFields) EXPECT_EQ(Text(Box(field)), "") << FieldName(field);
   EXPECT_EQ(GetFocus(), Box(Field::s475));
-  EXPECT_EQ(Text(form_->Handle()), "Vellacor");
+  EXPECT_EQ(Text(form_->Handle()), scenarios::kClient.caption);
   RECT client;
   GetClientRect(form_->Handle(), &client);
-  EXPECT_EQ(client.right, 529);  // at the 96 dpi of the test display
-  EXPECT_EQ(client.bottom, 177);
+  EXPECT_EQ(client.right, scenarios::kClient.width);  // at the 96 dpi of the test display
+  EXPECT_EQ(client.bottom, scenarios::kClient.height);
   EXPECT_FALSE(GetWindowLongW(form_->Handle(), GWL_STYLE) & WS_THICKFRAME) << "not resizable";
 }
 
-// Where a user finds a few of the 49 controls, in pixels at 96 dpi.
 TEST_F(Win32Form1, PlacesTheControlsOfTheGradingTable) {
-  struct Placed {
-    const char* name;
-    const char* caption;
-    RECT rect;
-  };
-  const Placed placed[] = {
-      {"Label9", "筛余量", {8, 8, 49, 25}},
-      {"s475", "", {32, 24, 89, 42}},
-      {"s06", "", {300, 24, 359, 43}},
-      {"Label17", "累计筛余百分", {0, 104, 81, 121}},
-      {"lsb015", "", {460, 120, 519, 137}},
-      {"cx", "", {80, 152, 145, 170}},
-      {"Command1", "计算", {416, 152, 473, 169}},
-      {"Line1", "", {56, 8, 520, 9}},
-      {"Line3", "", {80, 112, 512, 113}},
-  };
-  for (const Placed& row : placed) {
-    HWND control = Control(row.name);
-    ASSERT_TRUE(control) << row.name;
+  for (const scenarios::Place& place : scenarios::kPlaces) {
+    HWND control = Control(place.name);
+    ASSERT_TRUE(control) << place.name;
     RECT rect;
     GetWindowRect(control, &rect);
     MapWindowPoints(HWND_DESKTOP, form_->Handle(), reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_EQ(Text(control), row.caption) << row.name;
-    EXPECT_TRUE(EqualRect(&rect, &row.rect)) << row.name << " at " << rect.left << "," << rect.top
-                                             << " to " << rect.right << "," << rect.bottom;
+    EXPECT_EQ(Text(control), place.caption) << place.name;
+    EXPECT_EQ(
+        (std::vector<LONG>{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}),
+        (std::vector<LONG>{place.left, place.top, place.width, place.height}))
+        << place.name;
   }
   int edits = 0, read_only = 0;
   for (Field field : grading::kAllFields) {
