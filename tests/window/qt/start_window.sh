@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: MIT
 # The program itself on an X display, as built for another processor and
 # run through its emulator (qemu): it starts, with Qt's X11 platform of
-# that processor, and shows its window at the table's size. The window's
-# workings are the offscreen tests'; this is the start a desk sees.
+# that processor, and shows its window at the size in the table of
+# scenarios (VELLACOR_SCENARIOS). The window's workings are the offscreen
+# tests'; this is the start a desk sees.
 #   start_window.sh EMULATOR PROGRAM
 set -euo pipefail
 for tool in Xvfb xdotool; do
@@ -12,6 +13,8 @@ for tool in Xvfb xdotool; do
 done
 # shellcheck source=../../../scripts/private-display.sh
 . "$(dirname "$0")/../../../scripts/private-display.sh"
+size=$(sed -n 's/^"client": \[\([0-9]*\), \([0-9]*\)\],$/\1x\2/p' "$VELLACOR_SCENARIOS")
+[ -n "$size" ] || { echo "start_window: no window size in $VELLACOR_SCENARIOS" >&2; exit 1; }
 pid=
 cleanup() { [ -z "$pid" ] || kill "$pid" 2>/dev/null || true; }
 private_display
@@ -27,9 +30,9 @@ window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Vellacor$' | h
 # may take.
 for _ in $(seq 60); do
   geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
-  [ "$geometry" = 529x177 ] && break
+  [ "$geometry" = "$size" ] && break
   sleep 0.5
 done
 echo "start_window: window $window, $geometry"
-[ "$geometry" = 529x177 ] || { echo "start_window: not the table's 529x177" >&2; exit 1; }
+[ "$geometry" = "$size" ] || { echo "start_window: not the table's $size" >&2; exit 1; }
 kill -0 "$pid" || { echo "start_window: the program ended" >&2; exit 1; }
