@@ -31,9 +31,10 @@ def browser_command(browser, page, work):
     with a window and GNOME_ACCESSIBILITY; Chromium only when told."""
     url = "file://" + page
     if browser == "chromium":
-        return ["chromium", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                "--force-renderer-accessibility", "--disable-background-networking",
-                "--disable-component-update", "--disable-sync",
+        flags = os.path.join(os.path.dirname(__file__), "..", "window", "web", "chromium.flags")
+        with open(flags, encoding="utf-8") as lines:
+            common = [line.strip() for line in lines if line.strip() and not line.startswith("#")]
+        return ["chromium", *common, "--force-renderer-accessibility",
                 "--user-data-dir=" + os.path.join(work, "chromium"), url]
     profile = os.path.join(work, "firefox")
     os.makedirs(profile)

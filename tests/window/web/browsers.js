@@ -22,8 +22,9 @@ const kEngines = {
 // The engine's browser, headless. Where it or its client is missing the
 // run is skipped (77), and fails in CI: a skip there would pass a page
 // never run.
-// Chromium's flags: nothing of its own on the network, no first-run
-// questions, and no sandbox (CI runs as root).
+const kChromiumFlags = fs.readFileSync(path.join(__dirname, 'chromium.flags'), 'utf8')
+  .split('\n').filter((line) => line && !line.startsWith('#'));
+
 async function launch(engine, program) {
   let puppeteer;
   try {
@@ -37,9 +38,8 @@ async function launch(engine, program) {
   const { browser: kind = 'chrome', oneProcess } = kEngines[engine];
   const start = () => puppeteer.launch({
     browser: kind, executablePath: program, headless: true,
-    args: kind === 'chrome' ? ['--no-sandbox', '--disable-gpu', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync']
-      .concat(oneProcess ? ['--single-process', '--no-zygote'] : []) : [],
+    args: kind === 'chrome'
+      ? kChromiumFlags.concat(oneProcess ? ['--single-process', '--no-zygote'] : []) : [],
   });
   if (!oneProcess) return start();
   // Chromium in one process, on a busy machine, now and then never answers
