@@ -27,48 +27,29 @@ struct Seen {
   bool icon = false;
 };
 
-// Reads and dismisses every message box the window thread opens, so that a
-// test can look at one and none can hang; `seen` keeps them in order. Its
-// thread and lock are Windows' own: the program's toolchain (the win32
-// thread model, which every Windows back to XP runs) has no std::thread.
+// Reads and dismisses every message box the window opens, so that a test
+// can look at one and none can hang; `seen` keeps them in order. It runs
+// on a timer of the thread, which the box's own modal loop dispatches.
 class ModalWatch {
  public:
-  explicit ModalWatch(DWORD thread) : thread_(thread) {
-    InitializeCriticalSection(&lock_);
-    worker_ = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
-  }
+  ModalWatch() : timer_(SetTimer(nullptr, 0, 10, Tick)) { current_ = this; }
   ~ModalWatch() {
-    InterlockedExchange(&stop_, 1);
-    WaitForSingleObject(worker_, INFINITE);
-    CloseHandle(worker_);
-    DeleteCriticalSection(&lock_);
+    KillTimer(nullptr, timer_);
+    current_ = nullptr;
   }
   ModalWatch(const ModalWatch&) = delete;
   ModalWatch& operator=(const ModalWatch&) = delete;
 
-  std::vector<Seen> Take() {
-    EnterCriticalSection(&lock_);
-    std::vector<Seen> seen = std::exchange(seen_, {});
-    LeaveCriticalSection(&lock_);
-    return seen;
-  }
+  std::vector<Seen> Take() { return std::exchange(seen_, {}); }
 
  private:
-  bool Stopping() { return InterlockedCompareExchange(&stop_, 0, 0) != 0; }
-
-  static DWORD WINAPI Watch(void* self) {
-    auto* watch = static_cast<ModalWatch*>(self);
-    while (!watch->Stopping()) {
-      if (HWND box = watch->OpenBox()) watch->Read(box);
-      Sleep(10);
-    }
-    return 0;
-  }
-
-  HWND OpenBox() const {
-    HWND found = nullptr;
-    EnumThreadWindows(thread_, MatchOpenBox, reinterpret_cast<LPARAM>(&found));
-    return found;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), MatchOpenBox, reinterpret_cast<LPARAM>(&box));
+    // The box already read stays open until its click is handled.
+    if (!box || !current_ || (box == current_->closing_ && IsWindow(box))) return;
+    current_->closing_ = box;
+    current_->Read(box);
   }
 
   // CALLBACK, as EnumThreadWindows calls it on 32-bit Windows too.
@@ -96,19 +77,15 @@ class ModalWatch {
         seen.icon = true;
       }
     }
-    EnterCriticalSection(&lock_);
     seen_.push_back(seen);
-    LeaveCriticalSection(&lock_);
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                  reinterpret_cast<LPARAM>(button));
-    while (IsWindow(box) && !Stopping()) Sleep(5);
   }
 
-  const DWORD thread_;
-  volatile LONG stop_ = 0;
-  CRITICAL_SECTION lock_;
+  static inline ModalWatch* current_ = nullptr;
+  const UINT_PTR timer_;
+  HWND closing_ = nullptr;
   std::vector<Seen> seen_;
-  HANDLE worker_ = nullptr;
 };
 
 class Win32Form1 : public testing::Test {
@@ -118,7 +95,7 @@ class Win32Form1 : public testing::Test {
     ASSERT_TRUE(form_->IsOpen());
     form_->Show(SW_SHOWNORMAL);
     Pump();
-    watch_ = std::make_unique<ModalWatch>(GetCurrentThreadId());
+    watch_ = std::make_unique<ModalWatch>();
   }
 
   void TearDown() override {
