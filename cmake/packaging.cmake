@@ -3,6 +3,10 @@
 # `cpack` in the build folder packs what `cmake --install` puts in place:
 # for the Windows window a portable .zip and a per-user installer; else a
 # .deb.
+# The folders in a package are 0755 whatever the umask of whoever runs
+# cpack, as Debian's policy has them.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_PACKAGE_NAME vellacor)
 set(CPACK_PACKAGE_VENDOR "Vellacor")
 set(CPACK_PACKAGE_CONTACT "Vellacor developers <dev@vellacor.invalid>")
@@ -23,6 +27,8 @@ if(VELLACOR_FRONT_END STREQUAL "win32")
   endif()
   set(CPACK_STRIP_FILES ON)
   set(CPACK_PACKAGE_FILE_NAME ${VELLACOR_PACKAGE})
+  # Signed, where the releaser's certificate is set, before it is packed.
+  set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/authenticode.cmake)
   include(${CMAKE_CURRENT_LIST_DIR}/nsis.cmake)
 else()
   set(CPACK_GENERATOR DEB)

@@ -11,11 +11,30 @@
 # no build path enters the files, so another clone of the same commit,
 # anywhere and at any time, makes the same bytes
 # (scripts/check-reproducible.sh proves it).
+#
+# Signed with the releaser's own keys where they are set, unsigned (and
+# reproducible) where none is: VELLACOR_SIGN_CERT and VELLACOR_SIGN_KEY
+# (with VELLACOR_SIGN_PASS_FILE, VELLACOR_SIGN_TIMESTAMP) sign every
+# Windows program and installer with Authenticode
+# (cmake/authenticode-sign.sh); VELLACOR_GPG_KEY, a key's fingerprint in
+# the caller's GnuPG home, signs SHA256SUMS as SHA256SUMS.asc, with the
+# commit's time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh core window windows arm64 emscripten dist
 if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
   echo "dist: the work tree differs from the last commit; the files will not match its build" >&2
+fi
+if [ -n "${VELLACOR_SIGN_CERT:-}" ] || [ -n "${VELLACOR_SIGN_KEY:-}" ]; then
+  for file in "${VELLACOR_SIGN_CERT:-}" "${VELLACOR_SIGN_KEY:-}" ${VELLACOR_SIGN_PASS_FILE:+"$VELLACOR_SIGN_PASS_FILE"}; do
+    [ -r "$file" ] || { echo "dist: to sign, VELLACOR_SIGN_CERT and VELLACOR_SIGN_KEY must name readable files ('$file' is not)" >&2; exit 1; }
+  done
+  export VELLACOR_SIGN_CERT VELLACOR_SIGN_KEY
+  echo "dist: signing the Windows files with $(openssl x509 -in "$VELLACOR_SIGN_CERT" -noout -subject)"
+fi
+if [ -n "${VELLACOR_GPG_KEY:-}" ]; then
+  gpg --batch --list-secret-keys "$VELLACOR_GPG_KEY" >/dev/null 2>&1 ||
+    { echo "dist: VELLACOR_GPG_KEY: no secret key $VELLACOR_GPG_KEY in the GnuPG home" >&2; exit 1; }
 fi
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 export TZ=UTC LC_ALL=C.UTF-8
@@ -64,4 +83,8 @@ with zipfile.ZipFile(output, "w") as archive:
             archive.writestr(entry, file.read(), compresslevel=9)
 EOF
 (cd dist && sha256sum -- * >SHA256SUMS)
+if [ -n "${VELLACOR_GPG_KEY:-}" ]; then
+  gpg --batch --yes --quiet --local-user "$VELLACOR_GPG_KEY" --faked-system-time "$SOURCE_DATE_EPOCH!" \
+    --ignore-time-conflict --armor --detach-sign --output dist/SHA256SUMS.asc dist/SHA256SUMS
+fi
 cat dist/SHA256SUMS

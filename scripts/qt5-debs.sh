@@ -27,6 +27,9 @@ cd "$(dirname "$0")/.."
 out=$(realpath -m "$1")
 root=$(realpath -m "${VELLACOR_CHROOT:-/var/cache/vellacor/bullseye}")
 mirror=${VELLACOR_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+# What debootstrap downloads is checked against Debian's own keys, which
+# the package debian-archive-keyring brings (Debian 12's holds Debian 11's).
+keyring=${VELLACOR_DEBIAN_KEYRING:-/usr/share/keyrings/debian-archive-keyring.gpg}
 # Debian 11's packages for the build, as scripts/debian-packages.txt lists them.
 packages=$(awk '$1 == "bullseye" { printf "%s%s", sep, $2; sep = " " }' scripts/debian-packages.txt)
 # The mark: made before debootstrap starts, so that a chroot cut short is
@@ -74,10 +77,13 @@ remove_chroot() {
 }
 
 make_chroot() {
+  [ -r "$keyring" ] || { echo "qt5-debs: no Debian archive keyring at $keyring, to check what" \
+    "debootstrap downloads: install debian-archive-keyring, or name the keyring in" \
+    "VELLACOR_DEBIAN_KEYRING" >&2; exit 1; }
   echo "qt5-debs: making a Debian 11 chroot in $root"
   as_root mkdir -p "$root"
   echo "incomplete" | as_root tee "$mark" >/dev/null
-  as_root debootstrap --variant=minbase bullseye "$root" "$mirror" >/dev/null
+  as_root debootstrap --keyring="$keyring" --variant=minbase bullseye "$root" "$mirror" >/dev/null
   in_root dpkg --add-architecture arm64
   in_root apt-get update -qq
   # shellcheck disable=SC2086  # one package a word

@@ -69,6 +69,7 @@ fs.writeFileSync(output, fill(parts));
 const served = policy.map((rule) => (rule.startsWith('img-src') ? `${rule} 'self'` : rule))
   .concat(["manifest-src 'self'", "worker-src 'self'"]);
 const workerFile = 'service-worker.js';
+const retiringFile = 'service-worker-retire.js';
 const app = [
   `<meta name="theme-color" content="${program.manifest.theme_color}">`,
   '<meta name="mobile-web-app-capable" content="yes">',
@@ -87,7 +88,15 @@ for (const file of program.icons) files[file] = fs.readFileSync(path.join(icons,
 const cached = Object.keys(files).sort();
 const digest = crypto.createHash('sha256');
 for (const file of cached) digest.update(file).update('\0').update(files[file]).update('\0');
-files[workerFile] = read(worker)
-  .replace('@VERSION@', `${version}-${digest.digest('hex').slice(0, 12)}`)
-  .replace('@FILES@', cached.join(' '));
+const tag = `${version}-${digest.digest('hex').slice(0, 12)}`;
+const digests = {};
+for (const file of cached) digests[file] = crypto.createHash('sha256').update(files[file]).digest('hex');
+// The worker, and the one that takes the app off the phones when put in
+// its place (docs/deployment.md).
+const workerText = (retiring) => read(worker)
+  .replace('@VERSION@', tag)
+  .replace('@DIGESTS@', JSON.stringify(digests))
+  .replace('@RETIRING@', String(retiring));
+files[workerFile] = workerText(false);
+files[retiringFile] = workerText(true);
 for (const [file, content] of Object.entries(files)) fs.writeFileSync(path.join(site, file), content);

@@ -5,9 +5,11 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include "window/win32/dll_search.h"
 #include "window/win32/form1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+  window::LoadDllsFromSystemOnly();
   // The standard controls in the visual style the manifest asks for.
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

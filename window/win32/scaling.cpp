@@ -4,10 +4,10 @@
 #include "window/win32/scaling.h"
 
 #include <algorithm>
-#include <type_traits>
 
 #include "window/control_geometry.h"
 #include "window/fonts.h"
+#include "window/win32/system_function.h"
 #include "window/win32/wide_text.h"
 
 namespace window {
@@ -15,22 +15,10 @@ namespace {
 
 constexpr int kTwipsPerInch = 1440;
 
-// Whether a function pointer type calls as Windows' own functions do. On
-// x86-64 there is one convention and every pointer passes; on 32-bit x86 a
-// pointer without WINAPI would call with the wrong one and corrupt the
-// stack, and the build fails instead.
-template <typename Function>
-struct IsWinApi : std::false_type {};
-template <typename Result, typename... Arguments>
-struct IsWinApi<Result(WINAPI*)(Arguments...)> : std::true_type {};
-
-// A user32 function that older Windows lack, or nullptr there. The detour
-// through void (*)() is the one cast of a FARPROC that compilers accept.
+// A user32 function that older Windows lack, or nullptr there.
 template <typename Function>
 Function User32(const char* name) {
-  static_assert(IsWinApi<Function>::value, "a function fetched from user32 must be WINAPI");
-  const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+  return SystemFunction<Function>(L"user32.dll", name);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 // ENGINE: chromium or webkit.
 'use strict';
 const assert = require('assert/strict');
+const crypto = require('crypto');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -33,6 +34,41 @@ const controller = (page) => page.evaluate(() =>
   navigator.serviceWorker.controller && new URL(navigator.serviceWorker.controller.scriptURL).pathname);
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 const kCache = (version, url) => new RegExp(`^vellacor ${version}-[0-9a-f]{12} ${url}$`);
+
+// What the lab copies over the folder for version 1.01: a page of a new
+// title, and the worker that knows that page's digest.
+function nextVersion(folder) {
+  const read = (file) => fs.readFileSync(path.join(folder, file), 'utf8');
+  const page = read('index.html').replace('<title>Vellacor</title>', '<title>Vellacor 1.01</title>');
+  const digest = crypto.createHash('sha256').update(page).digest('hex');
+  const worker = read('service-worker.js').replace(/'1\.00-[0-9a-f]{12}'/, '\'1.01-000000000000\'')
+    .replace(/("index\.html":")[0-9a-f]{64}/, `$1${digest}`);
+  assert.notEqual(worker, read('service-worker.js'));
+  return { 'service-worker.js': worker, 'index.html': page };
+}
+const copyIn = (folder, files) => {
+  for (const [file, text] of Object.entries(files)) fs.writeFileSync(path.join(folder, file), text);
+};
+
+// Until a worker is controlling the page, reloaded once its worker is active.
+async function controlled(page) {
+  await workerReady(page);
+  await page.reload();
+  await started(page);
+  assert.equal(await controller(page), '/service-worker.js');
+}
+
+// Asks the server for a new worker, and how its install ended.
+const update = (page) => page.evaluate(() => navigator.serviceWorker.getRegistration()
+  .then((r) => new Promise((resolve, reject) => {
+    r.addEventListener('updatefound', () => {
+      const worker = r.installing;
+      worker.addEventListener('statechange', () => {
+        if (worker.state === 'installed' || worker.state === 'redundant') resolve(worker.state);
+      });
+    });
+    r.update().catch(reject);
+  })));
 
 // The worked example typed in, and its digits in the boxes.
 async function computes(page) {
@@ -130,16 +166,8 @@ const checks = [
     }],
   ['a new version: the old one to the end of its use, then the new one whole, the old cache gone',
     async (page, { url, folder, browser }) => {
-      await workerReady(page);
-      await page.reload();
-      await started(page);
-      // The lab copies version 1.01 over the folder.
-      const edit = (file, from, to) => {
-        const where = path.join(folder, file);
-        fs.writeFileSync(where, fs.readFileSync(where, 'utf8').replace(from, to));
-      };
-      edit('service-worker.js', /'1\.00-[0-9a-f]{12}'/, '\'1.01-000000000000\'');
-      edit('index.html', '<title>Vellacor</title>', '<title>Vellacor 1.01</title>');
+      await controlled(page);
+      copyIn(folder, nextVersion(folder));
       await page.reload();
       await started(page);
       await poll(page, () => navigator.serviceWorker.getRegistration().then((r) => !!r.waiting),
@@ -169,6 +197,36 @@ const checks = [
       await computes(ready);
       await ready.close();
     }, { only: 'chromium', copy: true }],
+  ['a folder half copied over: the new worker keeps nothing, the old version goes on, ' +
+    'and the copy once whole installs', async (page, { url, folder }) => {
+    await controlled(page);
+    const names = await cacheNames(page);
+    const next = nextVersion(folder);
+    copyIn(folder, { 'service-worker.js': next['service-worker.js'] });
+    assert.equal(await update(page), 'redundant');
+    assert.deepEqual(await cacheNames(page), names);
+    await page.reload();
+    await started(page);
+    assert.equal(await page.title(), 'Vellacor');
+    await computes(page);
+    // The phone tries again at a later start; the first try may still be
+    // under way with the half copy.
+    copyIn(folder, { 'index.html': next['index.html'] });
+    await poll(page, () => navigator.serviceWorker.getRegistration()
+      .then((r) => r.update().then(() => !!r.waiting)), 'the whole copy installed');
+    assert.deepEqual((await cacheNames(page)).sort(), [`vellacor 1.01-000000000000 ${url}`, ...names].sort());
+  }, { copy: true }],
+  ['withdrawn: the retiring worker in the worker's place leaves no cache and no worker',
+    async (page, { folder }) => {
+      await controlled(page);
+      assert.equal((await cacheNames(page)).length, 1);
+      const retiring = fs.readFileSync(path.join(folder, 'service-worker-retire.js'));
+      for (const file of fs.readdirSync(folder)) fs.rmSync(path.join(folder, file));
+      fs.writeFileSync(path.join(folder, 'service-worker.js'), retiring);
+      await update(page).catch(() => {});
+      await poll(page, () => Promise.all([navigator.serviceWorker.getRegistrations(), caches.keys()])
+        .then(([workers, names]) => workers.length === 0 && names.length === 0), 'no worker, no cache');
+    }, { copy: true }],
   ['opened from disk: no worker, no request, and it computes', async (page) => {
     await computes(page);
     await sleep(500);
