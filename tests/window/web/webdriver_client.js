@@ -101,6 +101,7 @@ class Page {
   on() {}
   evaluateOnNewDocument() { throw new Error('WebDriver runs no script before the page\'s own'); }
   goto(url) { return this.send('POST', '/url', { url }); }
+  reload() { return this.send('POST', '/refresh', {}); }
   title() { return this.send('GET', '/title'); }
   evaluate(fn, ...args) { return this.send('POST', '/execute/sync', { script: call(fn), args }); }
   $eval(selector, fn, ...args) {
