@@ -11,5 +11,7 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Vellacor)
 set(CPACK_NSIS_INSTALLED_ICON_NAME vellacor.exe)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/window/icons/vellacor.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/window/icons/vellacor.ico)
+# The guide's Start-menu shortcut, from the installer and the MSI alike.
+set(CPACK_VELLACOR_GUIDE_SHORTCUT "Vellacor 使用说明")
 # The zip is vellacor-<version>-win64.zip, the installer ...-win64-setup.exe.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-names.cmake)

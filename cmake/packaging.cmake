@@ -13,16 +13,19 @@ set(CPACK_PACKAGE_CONTACT "Vellacor developers <dev@vellacor.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sieve analysis of sand: grading table and fineness modulus")
 
 if(VELLACOR_FRONT_END STREQUAL "win32")
-  # A portable zip and a per-user installer for each processor, the
+  # A portable zip, a per-user installer and a per-machine MSI
+  # (cmake/msi.cmake) for each processor, the
   # installer's own code (NSIS's stub) for that processor too: the 32-bit
   # one runs on every Windows from XP on, the 64-bit one from XP x64 on.
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(CPACK_GENERATOR ZIP NSIS)
     set(CPACK_NSIS_VELLACOR_TARGET x86-unicode)
+    set(CPACK_VELLACOR_MSI_PLATFORM x86)
     set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win32)  # what the packages are called
   else()
     set(CPACK_GENERATOR ZIP NSIS64)
     set(CPACK_NSIS_VELLACOR_TARGET amd64-unicode)
+    set(CPACK_VELLACOR_MSI_PLATFORM x64)
     set(VELLACOR_PACKAGE vellacor-${PROJECT_VERSION}-win64)
   endif()
   set(CPACK_STRIP_FILES ON)
@@ -79,6 +82,10 @@ else()
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
   endif()
 endif()
-# Packages that are the same bytes wherever they are built.
+# Packages that are the same bytes wherever they are built; for Windows,
+# the MSI beside the zip.
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/reproducible-packages.cmake)
+if(VELLACOR_FRONT_END STREQUAL "win32")
+  list(APPEND CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/msi.cmake)
+endif()
 include(CPack)

@@ -72,6 +72,13 @@ for one in dist/*.deb dist/*.zip; do
   done
   echo "the guide in $(basename "$one"): $(grep -o '[^ ]*/guide.html' <<<"$listing")"
 done
+# The MSIs install for every user of a PC, and replace older versions.
+for msi in dist/*.msi; do
+  allusers=$(msiinfo export "$msi" Property | tr -d '\r' | awk -F'\t' '$1 == "ALLUSERS" { print $2 }')
+  [ "$allusers" = 1 ] || { echo "check-release: $msi: ALLUSERS is '$allusers', not 1" >&2; exit 1; }
+  echo "$(basename "$msi"): ALLUSERS $allusers, $(msiinfo export "$msi" Property | tr -d '\r' | grep -E '^(UpgradeCode|ProductCode|ProductVersion)' | tr '\t\n' '  ')"
+  msiinfo export "$msi" Upgrade | tr -d '\r' | tail -n +4 | sed 's/^/  Upgrade: /'
+done
 # Each document the man page names is in the package that carries it.
 for one in "${deb[@]}"; do
   files=$(mktemp -d)

@@ -8,7 +8,7 @@
 # OpenPGP key, all made here and thrown away after, it runs `make dist` in
 # a clone of the last commit and checks every Authenticode signature with
 # `osslsigncode verify -CAfile` (the programs in both zips, both
-# installers, and the uninstaller that the 64-bit installer leaves after a
+# installers, both MSIs, and the uninstaller that the 64-bit installer leaves after a
 # silent install under Wine), SHA256SUMS.asc with `gpg --verify`, and each
 # signed program against the unsigned build in dist/
 # (scripts/check-reproducible.sh makes it; scripts/compare-signed.sh).
@@ -68,7 +68,7 @@ for zip in "$signed"/*-win*.zip; do
     verify "$program" "${zip##*/}: ${program#"$work/zips/${zip##*/}/"}"
   done < <(find "$work/zips/${zip##*/}" -name '*.exe' -print0)
 done
-for setup in "$signed"/*-setup.exe; do verify "$setup"; done
+for package in "$signed"/*-setup.exe "$signed"/*.msi; do verify "$package"; done
 
 # The uninstaller as the 64-bit installer writes it: this machine runs no
 # 32-bit Windows program, and the 32-bit installer's is made by the same

@@ -6,7 +6,7 @@
 # dist/: the .deb for amd64 and for arm64, the same with Qt 5 for the older
 # desks (built in a Debian 11 chroot, scripts/qt5-debs.sh) with the record
 # of what built them (vellacor-qt5_VERSION.buildinfo), the 64-bit and
-# the 32-bit Windows zip and installer, the page for a browser as one
+# the 32-bit Windows zip, per-user installer and per-machine MSI, the page for a browser as one
 # file and as a folder for a web server (zipped), and SHA256SUMS. Every time stamp is the last commit's (SOURCE_DATE_EPOCH) and
 # no build path enters the files, so another clone of the same commit,
 # anywhere and at any time, makes the same bytes
@@ -15,7 +15,7 @@
 # Signed with the releaser's own keys where they are set, unsigned (and
 # reproducible) where none is: VELLACOR_SIGN_CERT and VELLACOR_SIGN_KEY
 # (with VELLACOR_SIGN_PASS_FILE, VELLACOR_SIGN_TIMESTAMP) sign every
-# Windows program and installer with Authenticode
+# Windows program, installer and MSI with Authenticode
 # (cmake/authenticode-sign.sh); VELLACOR_GPG_KEY, a key's fingerprint in
 # the caller's GnuPG home, signs SHA256SUMS as SHA256SUMS.asc, with the
 # commit's time.
@@ -63,7 +63,8 @@ scripts/qt5-debs.sh "$work/qt5" >/dev/null
 cp "$work"/linux/vellacor_*_amd64.deb "$work"/arm64/vellacor_*_arm64.deb "$work"/qt5/*.deb \
   "$work"/qt5/*.buildinfo dist/
 for bits in 64 32; do
-  cp "$work"/win$bits/vellacor-*-win$bits.zip "$work"/win$bits/vellacor-*-win$bits-setup.exe dist/
+  cp "$work"/win$bits/vellacor-*-win$bits.zip "$work"/win$bits/vellacor-*-win$bits-setup.exe \
+    "$work"/win$bits/vellacor-*-win$bits.msi dist/
 done
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$work/web/CMakeCache.txt")
 cp "$work/web/vellacor.html" "dist/vellacor-$version.html"

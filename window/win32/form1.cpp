@@ -15,12 +15,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Vellacor.Form1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// Control ids: the table index above this. None is IDOK or IDCANCEL, which
-// the dialog keys Enter and Esc send.
-constexpr int kFirstId = 1000;
-
-int IdOf(std::size_t index) { return kFirstId + static_cast<int>(index); }
-
 // The focusable controls first, in tab index order, for the dialog keys
 // follow the order of creation; labels and lines after, beneath the boxes
 // that overlap them.
@@ -113,7 +107,7 @@ void Form1::Build(std::size_t index) {
   HWND control = CreateWindowExW(
       control_class.ex_style, control_class.name, Widen(spec.caption).c_str(), control_class.style,
       rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, hwnd_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(index))), nullptr, nullptr);
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), nullptr, nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   controls_[index] = control;
   if (spec.kind == kButton) command1_ = control;
@@ -231,7 +225,7 @@ void Form1::Command(int id, int code, HWND control) {
     return;
   }
   if (id == IDCANCEL) return;  // Esc closes nothing
-  const auto index = static_cast<std::size_t>(id - kFirstId);
+  const auto index = static_cast<std::size_t>(id - kFirstControlId);
   if (index >= kControls.size()) return;
   const ControlSpec& spec = kControls[index];
   if (spec.kind == kButton && code == BN_CLICKED) {

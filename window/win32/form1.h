@@ -16,6 +16,13 @@
 
 namespace window {
 
+// Control ids: the table index above this. None is IDOK or IDCANCEL, which
+// the dialog keys Enter and Esc send.
+inline constexpr int kFirstControlId = 1000;
+inline constexpr int ControlId(std::size_t index) {
+  return kFirstControlId + static_cast<int>(index);
+}
+
 // The one window: the grading table built from kControls, each edit box
 // bound to the sheet field of its name, and the button that calculates.
 class Form1 {

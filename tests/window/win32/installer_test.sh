@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Vellacor developers
 # SPDX-License-Identifier: MIT
 # The installer under Wine, as a lab PC without administrator rights meets
-# it: a silent install for the current user of the files the portable zip
+# it: no folder outside the user's profile; a silent install for the
+# current user of the files the portable zip
 # carries, a start of the installed program, a silent uninstall that leaves
 # nothing behind.
 #   installer_test.sh PREFIX SETUP.exe START_AND_CLOSE.exe PORTABLE.zip
@@ -21,6 +22,14 @@ dir=$(unix "$local_app\\Programs\\Vellacor")
 shortcut=$(unix "$programs\\Vellacor.lnk")
 guide=$(unix "$programs\\Vellacor 使用说明.lnk")
 fail() { echo "installer_test: $*" >&2; exit 1; }
+
+# A folder outside the user's profile, which other users could change, is
+# refused: only the MSI installs for every user.
+for outside in 'C:\Vellacor' "$local_app\..\..\..\Vellacor"; do
+  if "$wine64" "$setup" /S "/D=$outside"; then fail "installed into $outside, outside the profile"; fi
+  [ ! -e "$(unix 'C:\Vellacor')" ] || fail "made C:\Vellacor"
+done
+echo "refused a folder outside the user's profile"
 
 "$wine64" "$setup" /S
 [ -f "$dir/vellacor.exe" ] || fail "no vellacor.exe in $dir"
