@@ -11,7 +11,8 @@
 # installers, both MSIs, and the uninstaller that the 64-bit installer leaves after a
 # silent install under Wine), SHA256SUMS.asc with `gpg --verify`, and each
 # signed program against the unsigned build in dist/
-# (scripts/check-reproducible.sh makes it; scripts/compare-signed.sh).
+# (scripts/check-reproducible.sh makes it; scripts/compare-signed.sh), and
+# the site's signed apt repository on a Debian 11 desk (scripts/check-apt.sh).
 #   scripts/check-signing.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -86,4 +87,6 @@ echo "gpg --verify SHA256SUMS.asc SHA256SUMS:"
 gpg --batch --verify "$signed/SHA256SUMS.asc" "$signed/SHA256SUMS" 2>&1 | sed 's/^/  /'
 (cd "$signed" && sha256sum --quiet -c SHA256SUMS)
 scripts/compare-signed.sh "$signed" dist
-echo "check-signing: every Windows file signed, SHA256SUMS signed, the signed programs this commit's"
+# The site's apt repository, signed by the same key, on a desk.
+VELLACOR_GPG_KEY=$fingerprint scripts/check-apt.sh "$signed"/vellacor-*-site.zip
+echo "check-signing: every Windows file signed, SHA256SUMS and the apt repository signed, the signed programs this commit's"

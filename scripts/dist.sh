@@ -68,14 +68,23 @@ for bits in 64 32; do
 done
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$work/web/CMakeCache.txt")
 cp "$work/web/vellacor.html" "dist/vellacor-$version.html"
-# The folder for a web server, as the folder vellacor/: its files in the
-# order of their names, each with the commit's time and read by all.
-python3 - "$work/web/site" "dist/vellacor-$version-site.zip" <<'EOF'
+# The folder for a web server: the page's, and beside it apt/, the four
+# .debs as an apt repository for the lab's Linux desks (scripts/apt-repo.sh).
+site=$work/site
+cp -r "$work/web/site" "$site"
+mkdir "$site/apt"
+cp dist/*.deb "$site/apt/"
+scripts/apt-repo.sh "$site/apt"
+# The folder as vellacor/: its files in the order of their paths, each
+# with the commit's time and read by all.
+python3 - "$site" "dist/vellacor-$version-site.zip" <<'EOF'
 import os, sys, time, zipfile
 folder, output = sys.argv[1:]
 stamp = time.gmtime(int(os.environ["SOURCE_DATE_EPOCH"]))[:6]
+names = sorted(os.path.relpath(os.path.join(top, file), folder)
+               for top, _, files in os.walk(folder) for file in files)
 with zipfile.ZipFile(output, "w") as archive:
-    for name in sorted(os.listdir(folder)):
+    for name in names:
         entry = zipfile.ZipInfo("vellacor/" + name, date_time=stamp)
         entry.external_attr = 0o100644 << 16
         entry.create_system = 3
