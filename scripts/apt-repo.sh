@@ -14,13 +14,17 @@ set -euo pipefail
 cd "$1"
 epoch=${SOURCE_DATE_EPOCH:?the repository is dated with the commit time}
 rm -f Packages Packages.gz Release InRelease Release.gpg vellacor.gpg
+# Written beside the folder, which Release would otherwise list.
+release=$(mktemp)
 apt-ftparchive packages . >Packages
 gzip -9nk Packages
 TZ=UTC faketime -f "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" apt-ftparchive \
   -o APT::FTPArchive::Release::Origin=Vellacor -o APT::FTPArchive::Release::Label=Vellacor \
   -o APT::FTPArchive::Release::Suite=stable -o APT::FTPArchive::Release::Codename=vellacor \
   -o APT::FTPArchive::Release::Architectures="amd64 arm64" \
-  -o APT::FTPArchive::Release::Description="Vellacor, sieve analysis of sand" release . >Release
+  -o APT::FTPArchive::Release::Description="Vellacor, sieve analysis of sand" release . >"$release"
+mv -f "$release" Release
+chmod 644 Release
 if [ -z "${VELLACOR_GPG_KEY:-}" ]; then
   echo "apt-repo: $1 is unsigned (no VELLACOR_GPG_KEY): desks refuse it until it is signed" >&2
   exit 0

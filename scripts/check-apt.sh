@@ -42,6 +42,13 @@ if [ ! -f "$bare/.vellacor-bare-chroot" ]; then
 fi
 as_root cp -a "$bare" "$root"
 in_root() { as_root chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LC_ALL=C.UTF-8 "$@"; }
+# apt-get update that fails on any source it could not read, as a desk's
+# administrator would read its warnings.
+update() {
+  local said
+  said=$(in_root apt-get update 2>&1) && ! grep -qE '^(Err:|W:|E:)' <<<"$said" ||
+    { printf '%s\n' "$said" >&2; return 1; }
+}
 
 # The folder on a server of its own, on 127.0.0.1, which the chroot shares.
 python3 -m zipfile -e "$zip" "$work/www"
@@ -57,20 +64,32 @@ source_line=$(sed -n 's|^ *\(deb \[signed-by=/usr/share/keyrings/vellacor.gpg\] 
 as_root cp "$repo/vellacor.gpg" "$root/usr/share/keyrings/vellacor.gpg"
 echo "$source_line" | as_root tee "$root/etc/apt/sources.list.d/vellacor.list" >/dev/null
 echo "check-apt: $source_line"
-in_root apt-get update -qq
+update
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends vellacor-qt5 >/dev/null
+# shellcheck disable=SC2016  # dpkg-query's own fields
 echo "check-apt: installed $(in_root dpkg-query -W -f '${Package} ${Version}' vellacor-qt5)"
 
-# The installed program computes the worked example: typed in, pressed, and
-# the modulus and class copied from their boxes.
+# The installed program computes the worked example of the table of
+# scenarios (make test writes it): typed in, pressed, and the modulus and
+# class copied from their boxes.
+scenarios=${VELLACOR_SCENARIOS:-build/scenarios.json}
+[ -f "$scenarios" ] || { echo "check-apt: no $scenarios: run make test first" >&2; exit 1; }
+worked() {
+  python3 -c 'import json, sys
+table = json.load(open(sys.argv[1]))
+row = next(r for r in table["scenarios"] if r["name"] == "Worked")
+shown = dict(zip(table["resultBoxes"], row["shown"]))
+print({"masses": "\t".join(row["masses"]), "ms": shown["ms"], "cx": shown["cx"]}[sys.argv[2]])' "$scenarios" "$1"
+}
 . scripts/private-display.sh
 private_display
+in_root mkdir -m 700 /run/user-0
 as_root chroot "$root" env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" HOME=/root LC_ALL=C.UTF-8 \
-  XDG_RUNTIME_DIR=/tmp QT_QPA_PLATFORM=xcb vellacor >/dev/null 2>&1 &
+  XDG_RUNTIME_DIR=/run/user-0 QT_QPA_PLATFORM=xcb vellacor >/dev/null 2>&1 &
 program=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vellacor$' | head -n 1)
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-xdotool type --delay 30 $'20\t80\t100\t100\t75\t85'
+xdotool type --delay 30 "$(worked masses)"
 xdotool key --delay 60 Tab Tab Tab space shift+Tab ctrl+c
 sleep 0.5
 class=$(xclip -o -selection clipboard 2>/dev/null || true)
@@ -78,8 +97,10 @@ xdotool key --delay 60 shift+Tab ctrl+c
 sleep 0.5
 modulus=$(xclip -o -selection clipboard 2>/dev/null || true)
 echo "check-apt: the installed program shows 细度模数 $modulus, 粗细程度 $class"
-[ "$modulus" = 2.78125 ] && [ "$class" = "中砂，平均粒径为o．5—0．35mm" ] ||
-  { echo "check-apt: the installed program did not compute the worked example" >&2; exit 1; }
+if [ "$modulus" != "$(worked ms)" ] || [ "$class" != "$(worked cx)" ]; then
+  echo "check-apt: the installed program did not compute the worked example" >&2
+  exit 1
+fi
 kill "$program"
 program=
 
@@ -89,19 +110,20 @@ dpkg-deb -R "$repo"/vellacor-qt5_*_amd64.deb "$newer"
 sed -i 's/^Version: .*/Version: 9.99/' "$newer/DEBIAN/control"
 dpkg-deb -b --root-owner-group "$newer" "$repo/vellacor-qt5_9.99_amd64.deb" >/dev/null
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct) scripts/apt-repo.sh "$repo"
-in_root apt-get update -qq
+update
 in_root env DEBIAN_FRONTEND=noninteractive apt-get upgrade -y -qq >/dev/null
+# shellcheck disable=SC2016  # dpkg-query's own field
 [ "$(in_root dpkg-query -W -f '${Version}' vellacor-qt5)" = 9.99 ] ||
-  { echo "check-apt: apt-get upgrade did not take the newer version" >&2; exit 1; }
+  { in_root apt-cache policy vellacor-qt5 >&2; echo "check-apt: apt-get upgrade did not take the newer version" >&2; exit 1; }
 echo "check-apt: apt-get upgrade took vellacor-qt5 9.99"
 
 # refused WHAT: apt-get update refuses the repository as it now is.
 refused() {
   local said
-  if said=$(in_root apt-get update 2>&1); then echo "check-apt: apt took the repository $1" >&2; exit 1; fi
-  grep -qE 'not signed|NO_PUBKEY|BADSIG|invalid' <<<"$said" ||
+  if said=$(update 2>&1); then echo "check-apt: apt took the repository $1" >&2; exit 1; fi
+  grep -qE 'not signed|no longer signed|NO_PUBKEY|BADSIG' <<<"$said" ||
     { printf '%s\n' "$said" >&2; echo "check-apt: apt failed otherwise than on the signature, $1" >&2; exit 1; }
-  echo "check-apt: refused $1: $(grep -m1 -oE '(The repository .* is not signed|NO_PUBKEY [0-9A-F]+|BADSIG [0-9A-F]+|invalid[^.]*)' <<<"$said")"
+  echo "check-apt: refused $1: $(grep -m1 -oE '(is (no longer|not) signed|NO_PUBKEY [0-9A-F]+|BADSIG [0-9A-F]+)' <<<"$said")"
 }
 cp "$repo/InRelease" "$work/InRelease" && cp "$repo/Release.gpg" "$work/Release.gpg"
 sed -i 's/^Label: Vellacor$/Label: Vellacorp/' "$repo/InRelease"
