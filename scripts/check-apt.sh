@@ -46,8 +46,9 @@ in_root() { as_root chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LC_
 # administrator would read its warnings.
 update() {
   local said
-  said=$(in_root apt-get update 2>&1) && ! grep -qE '^(Err:|W:|E:)' <<<"$said" ||
-    { printf '%s\n' "$said" >&2; return 1; }
+  if said=$(in_root apt-get update 2>&1) && ! grep -qE '^(Err:|W:|E:)' <<<"$said"; then return 0; fi
+  printf '%s\n' "$said" >&2
+  return 1
 }
 
 # The folder on a server of its own, on 127.0.0.1, which the chroot shares.
