@@ -20,7 +20,9 @@ cd "$(dirname "$0")/.."
 [ ! -f dist/SHA256SUMS.asc ] || { echo "check-signing: dist/ is signed: it must be the unsigned build" >&2; exit 1; }
 scripts/install-deps.sh dist windows
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck disable=SC2317  # called by the trap
+cleanup() { rm -rf "$work"; }
+trap cleanup EXIT
 keys=$work/keys
 mkdir -m 700 "$keys"
 epoch=$(git log -1 --format=%ct)
@@ -75,7 +77,10 @@ for package in "$signed"/*-setup.exe "$signed"/*.msi; do verify "$package"; done
 # 32-bit Windows program, and the 32-bit installer's is made by the same
 # lines of the same template.
 . scripts/wine-env.sh
+. scripts/private-display.sh
 export WINEPREFIX=$work/wine
+cleanup() { "$wineserver" -k 2>/dev/null || true; rm -rf "$work"; }
+private_display
 wine_prefix "$WINEPREFIX"
 "$wine64" "$signed"/vellacor-*-win64-setup.exe /S
 uninstaller=$("$wine64" winepath -u "$("$wine64" cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')\\Programs\\Vellacor\\uninstall.exe" | tr -d '\r')
