@@ -5,7 +5,8 @@
 # Confirms that signed files are what this commit builds: every program in
 # the signed folder's zips, its Authenticode signature removed, is the same
 # bytes as the program in the unsigned folder's zip of that name, but for
-# the PE header's checksum, which signing rewrites. Run it on the files of
+# the PE header's checksum, which signing rewrites, and the zeros that pad
+# it to a multiple of 8 bytes before the signature. Run it on the files of
 # a release against an unsigned `make dist` of its commit: anyone can make
 # the unsigned files, byte for byte (scripts/check-reproducible.sh).
 # (The installers carry the signed program and uninstaller inside, packed,
@@ -35,7 +36,11 @@ def without_checksum(path):
     checksum = struct.unpack_from("<I", data, 0x3C)[0] + 4 + 20 + 64  # PE header, optional header
     data[checksum:checksum + 4] = bytes(4)
     return bytes(data)
-if without_checksum(bare) != without_checksum(built):
+bare, built = without_checksum(bare), without_checksum(built)
+# Signing first pads the file to a multiple of 8 bytes with zeros, which
+# the removal leaves.
+padding = bare[len(built):]
+if bare[:len(built)] != built or len(padding) > 7 or padding.strip(b"\0"):
     sys.exit(f"compare-signed: {what}: the signed program is not the one this commit builds")
 print(f"compare-signed: {what}: the signed program, its signature removed, is the unsigned build's")
 PYTHON
